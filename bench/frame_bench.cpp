@@ -1,0 +1,155 @@
+// Frame time of the scene at 1024 x 768, drawn offscreen by Mesa (llvmpipe), split by step.
+//
+// Prints the mean milliseconds per frame of each step of a frame (camera and sky, ground,
+// flight and jet, smoke, bullets), of the whole renderFrame, and of a frame that only clears
+// and finishes (the floor: what the buffer itself costs). Every step ends with glFinish so
+// that Mesa's deferred rendering is charged to the step that asked for it.
+//
+//   frame_bench [frames]      (default 300; the world runs from its usual start)
+#include <GL/osmesa.h>
+
+#include <GL/gl.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "scene/flight.h"
+#include "scene/frame.h"
+#include "scene/gunfire.h"
+#include "scene/model/mesh_model.h"
+#include "scene/scene_drawing.h"
+#include "scene/scene_start.h"
+#include "scene/smoke.h"
+#include "tests/support/bmp_file_writer.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+struct StepTimes {
+    double skyAndCamera = 0, ground = 0, jet = 0, smoke = 0, bullets = 0;
+};
+
+// The steps of renderFrame in its order, each timed on its own.
+void timedFrame(World& world, const MeshModel& model, StepTimes& times) {
+    auto start = Clock::now();
+    const auto charge = [&](double& total) {
+        glFinish();
+        total += millisecondsSince(start);
+        start = Clock::now();
+    };
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    placeCamera(world);
+    drawSky(world);
+    charge(times.skyAndCamera);
+    scheduleGunfire(world);
+    drawGround(world);
+    charge(times.ground);
+    flyJet(world);
+    drawJet(world, model);
+    charge(times.jet);
+    emitSmoke(world);
+    updateSmoke(world);
+    charge(times.smoke);
+    updateBullets(world);
+    charge(times.bullets);
+}
+
+// A desktop-like picture of the screen's size for the ground.
+void writeDesktopPicture(const std::string& path) {
+    writeTestBmp(path, kWidth, kHeight, [](int x, int y) {
+        if (y > kHeight - 40) {
+            return TestRgb{30, 30, 60};  // task bar
+        }
+        const bool window = x > 200 && x < 700 && y > 100 && y < 500;
+        return window ? TestRgb{240, 240, 240} : TestRgb{static_cast<uint8_t>(x / 8), 110, 160};
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int frames = argc > 1 ? std::atoi(argv[1]) : 300;
+    const std::string source = SORAVANE_SOURCE_DIR;
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "soravane-frame-bench";
+    std::filesystem::create_directories(folder);
+    const std::string ground = (folder / "Skymere1.bmp").string();
+    writeDesktopPicture(ground);
+    const std::string sky = source + "/saver/resources/sky.bmp";
+    const std::string smoke = source + "/saver/resources/puff.bmp";
+
+    OSMesaContext context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
+    std::vector<unsigned char> buffer(static_cast<size_t>(kWidth) * kHeight * 4);
+    if (context == nullptr ||
+        !OSMesaMakeCurrent(context, buffer.data(), GL_UNSIGNED_BYTE, kWidth, kHeight)) {
+        std::fprintf(stderr, "frame_bench: no OSMesa context\n");
+        return 1;
+    }
+    Ms3dModel model;
+    if (!model.load((source + "/data/Soravane.data").c_str())) {
+        std::fprintf(stderr, "frame_bench: cannot read the jet model\n");
+        return 1;
+    }
+    resizeScene(kWidth, kHeight);
+    World world;
+    if (!initScene(world, model, {sky.c_str(), ground.c_str(), smoke.c_str()})) {
+        std::fprintf(stderr, "frame_bench: no textures\n");
+        return 1;
+    }
+
+    std::printf("Scene frame time, %d x %d, %s, %d frames\n", kWidth, kHeight,
+                reinterpret_cast<const char*>(glGetString(GL_RENDERER)), frames);
+
+    StepTimes steps;
+    for (int i = 0; i < frames; ++i) {
+        timedFrame(world, model, steps);
+        world.eye.y += 0.1;
+    }
+
+    double whole = 0;
+    for (int i = 0; i < frames; ++i) {
+        const auto start = Clock::now();
+        renderFrame(world, model);
+        glFinish();
+        whole += millisecondsSince(start);
+        world.eye.y += 0.1;
+    }
+
+    double floor = 0;
+    for (int i = 0; i < frames; ++i) {
+        const auto start = Clock::now();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glFinish();
+        floor += millisecondsSince(start);
+    }
+
+    const auto row = [&](const char* name, double total) {
+        std::printf("  %-28s %8.3f ms/frame\n", name, total / frames);
+    };
+    row("camera + sky", steps.skyAndCamera);
+    row("gunfire scheduling + ground", steps.ground);
+    row("flight + jet", steps.jet);
+    row("smoke (2 new, ~200 shown)", steps.smoke);
+    row("bullets + explosions", steps.bullets);
+    row("sum of the steps",
+        steps.skyAndCamera + steps.ground + steps.jet + steps.smoke + steps.bullets);
+    row("renderFrame, whole", whole);
+    row("floor: clear + finish only", floor);
+    std::printf("  renderFrame rate: %.1f frames/s\n", frames * 1000.0 / whole);
+
+    OSMesaDestroyContext(context);
+    return 0;
+}

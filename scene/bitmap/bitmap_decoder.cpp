@@ -1,0 +1,73 @@
+#include "scene/bitmap/bitmap_decoder.h"
+
+#include <new>
+
+#include "scene/bitmap/bitmap_layout.h"
+#include "scene/bitmap/bitmap_rle.h"
+#include "scene/bitmap/bitmap_rows.h"
+
+namespace {
+
+BitmapDecodeResult failure(BitmapError error) {
+    return {nullptr, error};
+}
+
+BitmapDecodeResult decodeLayout(const BitmapLayout& layout, uint64_t maxPictureBytes) {
+    // Width and height are at most 2^31 each, so the product cannot overflow 64 bits.
+    const uint64_t pictureBytes =
+        static_cast<uint64_t>(layout.width) * static_cast<uint64_t>(layout.height) * 3;
+    if (pictureBytes > maxPictureBytes) {
+        return failure(BitmapError::OutOfMemory);
+    }
+    const bool isRle =
+        layout.compression == kCompressionRle8 || layout.compression == kCompressionRle4;
+    if (!isRle) {
+        const uint64_t storedBytes =
+            storedRowBytes(layout.width, layout.bitCount) * static_cast<uint64_t>(layout.height);
+        if (storedBytes > layout.bits.size()) {
+            return failure(BitmapError::ConversionError);
+        }
+    }
+
+    auto image = std::make_unique<RgbImage>();
+    image->width = static_cast<int32_t>(layout.width);
+    image->height = static_cast<int32_t>(layout.height);
+    image->pixels.resize(static_cast<size_t>(pictureBytes));  // black until drawn
+    if (isRle) {
+        if (!decodeRle(layout, *image)) {
+            return failure(BitmapError::ConversionError);
+        }
+    } else {
+        unpackRows(layout, *image);
+    }
+    return {std::move(image), BitmapError::None};
+}
+
+}  // namespace
+
+BitmapDecodeResult decodeBitmap(std::span<const uint8_t> file, uint64_t maxPictureBytes) {
+    try {
+        BitmapLayout layout;
+        const BitmapError error = readBitmapLayout(file, layout);
+        if (error != BitmapError::None) {
+            return failure(error);
+        }
+        return decodeLayout(layout, maxPictureBytes);
+    } catch (const std::bad_alloc&) {
+        return failure(BitmapError::OutOfMemory);
+    }
+}
+
+const char* bitmapErrorMessage(BitmapError error) {
+    switch (error) {
+        case BitmapError::None:
+            return "";
+        case BitmapError::UnknownFormat:
+            return "Unknown DIB file format.";
+        case BitmapError::OutOfMemory:
+            return "Out of memory.";
+        case BitmapError::ConversionError:
+            return "Image file conversion error.";
+    }
+    return "";
+}

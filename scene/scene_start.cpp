@@ -1,0 +1,50 @@
+#include "scene/scene_start.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "contract/work_folder.h"
+#include "scene/scene_reset.h"
+
+SnapshotPaths workFolderSnapshotPaths() {
+    return {contract::kSkyBitmapPath, contract::kGroundBitmapPath, contract::kSmokeBitmapPath};
+}
+
+bool initScene(World& world, MeshModel& model, const SnapshotPaths& paths) {
+    // Set while the model-view matrix is the identity: the light stays at this place relative
+    // to the eye for the whole run.
+    const GLfloat lightPosition[4] = {1, 140, 1, 1};
+
+    if (!loadSnapshotTextures(world, paths)) {
+        return false;
+    }
+    resetBullets(world);
+    resetGround(world);
+    resetJet(world);
+    resetSmoke(world);
+    model.loadMaterialTextures();
+
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0, 0, 0, 0.5f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    glEnable(GL_LIGHT0);  // lighting itself is enabled only around the jet
+
+    world.skyQuadric = gluNewQuadric();
+    if (world.skyQuadric != nullptr) {
+        gluQuadricNormals(world.skyQuadric, GLU_SMOOTH);
+        gluQuadricTexture(world.skyQuadric, GL_TRUE);
+    }
+    return true;
+}
+
+void releaseScene(World& world) {
+    if (world.skyQuadric != nullptr) {
+        gluDeleteQuadric(world.skyQuadric);
+        world.skyQuadric = nullptr;
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The scene program's one window: a borderless pop-up covering the screen after the display
+// has been switched to the requested mode, with an OpenGL rendering context current on the
+// calling thread. Owns the process's window state; used from WinMain's thread only.
+#include <windows.h>
+
+#include <optional>
+
+#include "scene/model/mesh_model.h"
+#include "scene/win32/scene_exit_code.h"
+#include "scene/world.h"
+
+struct SceneWindowState {
+    HINSTANCE instance = nullptr;
+    HWND window = nullptr;
+    HDC deviceContext = nullptr;  // the class's own DC, held for the whole run
+    HGLRC renderContext = nullptr;
+    bool windowActive = true;  // false while minimised: no frame is drawn then
+    BYTE keyDown[256] = {};    // by virtual-key code; only Escape is read
+};
+
+// The process's window state (one window per process).
+SceneWindowState& sceneWindowState();
+
+// Registers the class, switches the display mode, creates the window and its context and
+// starts the scene. Nothing when all went well; otherwise the exit code of the failure, with
+// everything created released again (the class stays registered when the display mode was
+// refused).
+std::optional<SceneExitCode> openSceneWindow(const char* title, int width, int height, int bits,
+                                             World& world, MeshModel& model);
+
+// Restores the display mode and the cursor and releases context, DC, window and class. Safe
+// after a partial open.
+void closeSceneWindow();

@@ -1,0 +1,170 @@
+// The scene program as the saver starts it: full screen over the switched display, drawing
+// until Escape or a close request, and failing early and cleanly without its files.
+#include <gtest/gtest.h>
+
+#include "contract/work_folder.h"
+#include "tests/e2e/e2e_support.h"
+#include "tests/e2e/work_folder_setup.h"
+
+namespace {
+
+using e2e::Process;
+
+constexpr DWORD kStartTimeoutMs = 30000;
+
+class SceneProgram : public ::testing::Test {
+protected:
+    void SetUp() override { before = e2e::currentDisplayMode(); }
+    void TearDown() override {
+        if (scene.started() && scene.running()) {
+            scene.kill();
+        }
+        e2e::waitForNoWindow(contract::kSceneWindowTitle, 5000);
+    }
+
+    HWND start(const e2e::WorkFiles& files = {}) {
+        EXPECT_TRUE(e2e::prepareWorkFolder(files));
+        scene = Process('"' + e2e::shippedFile("Soravane.dll") + '"');
+        EXPECT_TRUE(scene.started());
+        return e2e::waitForWindow(contract::kSceneWindowTitle, kStartTimeoutMs);
+    }
+
+    void expectDisplayRestored() const {
+        const e2e::DisplayMode after = e2e::currentDisplayMode();
+        EXPECT_EQ(after.width, before.width);
+        EXPECT_EQ(after.height, before.height);
+        EXPECT_EQ(after.bits, before.bits);
+    }
+
+    e2e::DisplayMode before{};
+    Process scene;
+};
+
+bool closeTo(DWORD pixel, unsigned colour, int tolerance) {
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const int a = static_cast<int>((pixel >> shift) & 0xFF);
+        const int b = static_cast<int>((colour >> shift) & 0xFF);
+        if (a - b > tolerance || b - a > tolerance) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST_F(SceneProgram, CoversTheScreenWithSkyGroundJetAndSmokeUntilEscape) {
+    HWND window = start();
+    ASSERT_NE(window, nullptr);
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.top, 0);
+    EXPECT_EQ(rect.right, 1024);
+    EXPECT_EQ(rect.bottom, 768);
+    const e2e::DisplayMode mode = e2e::currentDisplayMode();
+    EXPECT_EQ(mode.width, 1024u);
+    EXPECT_EQ(mode.height, 768u);
+    EXPECT_EQ(mode.bits, 32u);
+
+    e2e::sleepMs(3000);
+    const e2e::ScreenShot shot = e2e::captureScreen();
+    shot.saveBmp("scene-e2e.bmp");  // for a person to look at
+    int sky = 0;
+    int ground = 0;
+    int whitened = 0;
+    for (DWORD pixel : shot.pixels) {
+        sky += closeTo(pixel, e2e::kSkyColour, 8) ? 1 : 0;
+        ground += closeTo(pixel, e2e::kGroundColour, 8) ? 1 : 0;
+        // Smoke adds white: light green over the ground, light blue over the sky.
+        const int r = static_cast<int>(pixel >> 16), g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+        whitened += (r > 60 && g > 60 && b > 60) ? 1 : 0;
+    }
+    EXPECT_GT(sky, 1000);
+    EXPECT_GT(ground, 1000);
+    EXPECT_GT(whitened, 0);
+    // The camera keeps the jet in the middle of the picture.
+    int jetPixels = 0;
+    for (int y = 374; y < 394; ++y) {
+        for (int x = 502; x < 522; ++x) {
+            const DWORD pixel = shot.at(x, y);
+            jetPixels +=
+                !closeTo(pixel, e2e::kSkyColour, 8) && !closeTo(pixel, e2e::kGroundColour, 8);
+        }
+    }
+    EXPECT_GT(jetPixels, 40);
+
+    char title[64] = {};
+    GetWindowTextA(window, title, sizeof title);  // rewritten once a second, unchanged
+    EXPECT_STREQ(title, contract::kSceneWindowTitle);
+
+    SetForegroundWindow(window);
+    e2e::pressKey(VK_ESCAPE);
+    EXPECT_EQ(scene.waitForExit(10000), 0);
+    EXPECT_TRUE(e2e::waitForNoWindow(contract::kSceneWindowTitle, 2000));
+    expectDisplayRestored();
+}
+
+TEST_F(SceneProgram, OtherKeysAndTheMouseChangeNothing) {
+    HWND window = start();
+    ASSERT_NE(window, nullptr);
+    SetForegroundWindow(window);
+    e2e::pressKey('A');
+    e2e::pressKey(VK_SPACE);
+    e2e::pressKey(VK_RETURN);
+    e2e::moveAndClickMouse(40, 30);
+    e2e::sleepMs(1500);
+    EXPECT_TRUE(scene.running());
+    EXPECT_EQ(FindWindowA(nullptr, contract::kSceneWindowTitle), window);
+}
+
+TEST_F(SceneProgram, CloseRequestEndsItNormally) {
+    HWND window = start();
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(scene.waitForExit(10000), 0);
+    expectDisplayRestored();
+}
+
+TEST_F(SceneProgram, SwallowsScreenSaverAndMonitorPowerButNotOtherSystemCommands) {
+    HWND window = start();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(SendMessageA(window, WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
+    EXPECT_EQ(SendMessageA(window, WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
+    e2e::sleepMs(500);
+    EXPECT_TRUE(scene.running());
+    // Any other command takes the system's way: the close command becomes a close request.
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(scene.waitForExit(10000), 0);
+}
+
+TEST_F(SceneProgram, WithoutTheModelEndsAtOnceWithoutWindowOrDisplayChange) {
+    ASSERT_TRUE(e2e::prepareWorkFolder({.model = false}));
+    scene = Process('"' + e2e::shippedFile("Soravane.dll") + '"');
+    ASSERT_TRUE(scene.started());
+    const long code = scene.waitForExit(20000);
+    EXPECT_NE(code, 0);
+    EXPECT_NE(code, -1);
+    EXPECT_EQ(FindWindowA(nullptr, contract::kSceneWindowTitle), nullptr);
+    expectDisplayRestored();
+}
+
+TEST_F(SceneProgram, WithoutAnyBitmapEndsWithAnErrorAfterRestoringTheDisplay) {
+    ASSERT_TRUE(e2e::prepareWorkFolder({.sky = false, .ground = false, .smoke = false}));
+    scene = Process('"' + e2e::shippedFile("Soravane.dll") + '"');
+    ASSERT_TRUE(scene.started());
+    const long code = scene.waitForExit(30000);
+    EXPECT_NE(code, 0);
+    EXPECT_NE(code, -1);
+    EXPECT_TRUE(e2e::waitForNoWindow(contract::kSceneWindowTitle, 2000));
+    expectDisplayRestored();
+}
+
+TEST_F(SceneProgram, StartsWithOnlyTheSmokeBitmap) {
+    HWND window = start({.sky = false, .ground = false});
+    ASSERT_NE(window, nullptr);
+    e2e::sleepMs(1000);
+    EXPECT_TRUE(scene.running());
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(scene.waitForExit(10000), 0);
+}
+
+}  // namespace
