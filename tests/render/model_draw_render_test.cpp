@@ -29,7 +29,7 @@ protected:
     }
 
     OsMesaContext context{32, 32};
-    ScratchFolder folder;
+    TempFolder folder;
     ModelData data = squareModel();
     Ms3dModel model;
 };

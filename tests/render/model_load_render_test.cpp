@@ -16,7 +16,7 @@ bool isEmpty(const MeshModel& model) {
 }
 
 TEST(ModelLoading, FailsOnAMissingFileWithoutCreatingIt) {
-    ScratchFolder folder;
+    TempFolder folder;
     Ms3dModel model;
     EXPECT_FALSE(model.load(folder.file("absent.ms3d").c_str()));
     EXPECT_FALSE(std::filesystem::exists(folder.file("absent.ms3d")));
@@ -26,7 +26,7 @@ TEST(ModelLoading, FailsOnAMissingFileWithoutCreatingIt) {
 }
 
 TEST(ModelLoading, RefusedFileLeavesTheModelEmpty) {
-    ScratchFolder folder;
+    TempFolder folder;
     std::vector<uint8_t> bytes = writeMs3d(squareModel());
     Ms3dModel model;
     ASSERT_TRUE(model.load(folder.write("good.ms3d", bytes).c_str()));
@@ -55,7 +55,7 @@ protected:
         return ids;
     }
 
-    ScratchFolder folder;
+    TempFolder folder;
     std::string modelFile;
     Ms3dModel model;
 };

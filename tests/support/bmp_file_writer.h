@@ -10,9 +10,10 @@ struct TestRgb {
     uint8_t r, g, b;
 };
 
-// `colourAt(x, y)` gives the colour of column x, row y counted from the top.
-inline bool writeTestBmp(const std::string& path, int width, int height,
-                         const std::function<TestRgb(int, int)>& colourAt) {
+// The bytes of a BMP file; `colourAt(x, y)` gives the colour of column x, row y counted from
+// the top.
+inline std::vector<uint8_t> encodeTestBmp(int width, int height,
+                                          const std::function<TestRgb(int, int)>& colourAt) {
     const int rowBytes = (width * 3 + 3) / 4 * 4;
     const uint32_t imageBytes = static_cast<uint32_t>(rowBytes * height);
     std::vector<uint8_t> file(54 + imageBytes, 0);
@@ -40,6 +41,12 @@ inline bool writeTestBmp(const std::string& path, int width, int height,
             row[x * 3 + 2] = colour.r;
         }
     }
+    return file;
+}
+
+inline bool writeTestBmp(const std::string& path, int width, int height,
+                         const std::function<TestRgb(int, int)>& colourAt) {
+    const std::vector<uint8_t> file = encodeTestBmp(width, height, colourAt);
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(file.data()),
               static_cast<std::streamsize>(file.size()));

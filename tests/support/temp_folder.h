@@ -1,8 +1,11 @@
 #pragma once
 // A fresh folder for one test's files, removed with everything in it afterwards.
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 class TempFolder {
 public:
@@ -20,6 +23,14 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+    // Writes `bytes` as the file `name` and returns its path.
+    std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+        std::ofstream(file(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return file(name);
+    }
 
 private:
     std::filesystem::path path_;
