@@ -1,11 +1,13 @@
 // make_pictures <folder>: writes every built-in picture of the saver into the folder as a BMP
-// file. The results are committed under saver/resources; a unit test regenerates them and
-// fails when the committed files are stale.
+// file, and every icon as an ICO file. The results are committed under saver/resources; unit
+// tests regenerate them and fail when the committed files are stale.
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "tools/pictures/bmp_writer.h"
+#include "tools/pictures/ico_writer.h"
+#include "tools/pictures/icon_catalogue.h"
 #include "tools/pictures/picture_catalogue.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +23,15 @@ int main(int argc, char** argv) {
     for (const pictures::PictureRecipe& recipe : pictures::builtInPictures()) {
         const std::filesystem::path path = folder / recipe.fileName;
         if (pictures::writeBmpFile(path, recipe.make())) {
+            std::printf("wrote %s\n", path.string().c_str());
+        } else {
+            std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
+            ++failures;
+        }
+    }
+    for (const pictures::IconRecipe& recipe : pictures::builtInIcons()) {
+        const std::filesystem::path path = folder / recipe.fileName;
+        if (pictures::writeIcoFile(path, recipe.make())) {
             std::printf("wrote %s\n", path.string().c_str());
         } else {
             std::fprintf(stderr, "cannot write %s\n", path.string().c_str());

@@ -1,0 +1,184 @@
+#include "saver/dialog_static.h"
+
+#include "saver/runtime/win32_text.h"
+
+namespace {
+
+constexpr wchar_t kStaticClassName[] = L"SoravaneStatic";
+
+bool RegisterStaticClass(WNDPROC procedure) {
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.lpszClassName = kStaticClassName;
+    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+StaticLook LabelLook(std::string caption, HFONT font, COLORREF colour, UINT format,
+                     const PictureSurface* backdrop) {
+    StaticLook look;
+    look.caption = std::move(caption);
+    look.font = font;
+    look.colour = colour;
+    look.format = format;
+    look.backdrop = backdrop;
+    return look;
+}
+
+StaticLook PictureLook(const PictureSurface* picture, bool stretch,
+                       const PictureSurface* backdrop) {
+    StaticLook look;
+    look.picture = picture;
+    look.stretchPicture = stretch;
+    look.backdrop = backdrop;
+    return look;
+}
+
+StaticControl::~StaticControl() {
+    if (window_ != nullptr) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+bool StaticControl::Create(HWND parent, int id, const PixelRect& rect, StaticLook look,
+                           DWORD extraStyle) {
+    if (!RegisterStaticClass(&StaticControl::Dispatch)) {
+        return false;
+    }
+    id_ = id;
+    rect_ = rect;
+    look_ = std::move(look);
+    // The caption is the window's text as well, so other programs find the label by it.
+    const std::wstring text = Utf8ToWide(look_.caption);
+    CreateWindowExW(0, kStaticClassName, text.c_str(), WS_CHILD | WS_VISIBLE | extraStyle, rect.x,
+                    rect.y, rect.width, rect.height, parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                    this);
+    return window_ != nullptr;
+}
+
+void StaticControl::SetCaption(std::string caption) {
+    look_.caption = std::move(caption);
+    if (window_ != nullptr) {
+        SetWindowTextW(window_, Utf8ToWide(look_.caption).c_str());
+        Refresh();
+    }
+}
+
+void StaticControl::SetPicture(const PictureSurface* picture) {
+    look_.picture = picture;
+    Refresh();
+}
+
+void StaticControl::Refresh() const {
+    if (window_ != nullptr) {
+        InvalidateRect(window_, nullptr, FALSE);
+    }
+}
+
+LRESULT CALLBACK StaticControl::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* control = static_cast<StaticControl*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+        control->window_ = window;
+    }
+    auto* control = reinterpret_cast<StaticControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (control == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    try {
+        return control->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT StaticControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT covers every pixel
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            if (HDC dc = BeginPaint(window_, &paint)) {
+                Paint(dc);
+                EndPaint(window_, &paint);
+            }
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+            leftDown_ = true;
+            Notify(kMouseDown);
+            return 0;
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            Notify(kMouseDown);
+            return 0;
+        case WM_LBUTTONUP:
+            if (leftDown_) {
+                leftDown_ = false;
+                Notify(kClick);
+            }
+            return 0;
+        case WM_SETCURSOR:
+            if (look_.cursor != nullptr && LOWORD(lParam) == HTCLIENT) {
+                SetCursor(look_.cursor);
+                return TRUE;
+            }
+            break;
+        case WM_COMMAND:
+            // Controls inside a picture box report to the form, as if they sat on it.
+            return SendMessageW(GetParent(window_), message, wParam, lParam);
+        case WM_NCDESTROY:
+            window_ = nullptr;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void StaticControl::Notify(WORD code) const {
+    if (look_.notify != nullptr) {
+        SendMessageW(look_.notify, WM_COMMAND, MAKEWPARAM(id_, code),
+                     reinterpret_cast<LPARAM>(window_));
+    }
+}
+
+void StaticControl::Paint(HDC dc) const {
+    RECT client = {};
+    GetClientRect(window_, &client);
+    const int width = client.right;
+    const int height = client.bottom;
+    if (look_.backdrop != nullptr && !look_.backdrop->IsEmpty()) {
+        BitBlt(dc, 0, 0, width, height, look_.backdrop->Dc(), rect_.x, rect_.y, SRCCOPY);
+    } else {
+        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+    if (look_.picture != nullptr && !look_.picture->IsEmpty()) {
+        if (look_.stretchPicture) {
+            SetStretchBltMode(dc, HALFTONE);
+            SetBrushOrgEx(dc, 0, 0, nullptr);
+            StretchBlt(dc, 0, 0, width, height, look_.picture->Dc(), 0, 0, look_.picture->Width(),
+                       look_.picture->Height(), SRCCOPY);
+        } else {
+            BitBlt(dc, 0, 0, look_.picture->Width(), look_.picture->Height(), look_.picture->Dc(),
+                   0, 0, SRCCOPY);
+        }
+    }
+    if (!look_.caption.empty()) {
+        const std::wstring text = Utf8ToWide(look_.caption);
+        const HGDIOBJ oldFont = look_.font != nullptr ? SelectObject(dc, look_.font) : nullptr;
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, look_.colour);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, look_.format);
+        if (oldFont != nullptr) {
+            SelectObject(dc, oldFont);
+        }
+    }
+}

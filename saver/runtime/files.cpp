@@ -1,0 +1,59 @@
+#include "saver/runtime/files.h"
+
+#include <windows.h>
+
+#include "saver/runtime/win32_handles.h"
+#include "saver/runtime/win32_text.h"
+
+bool CreateFolder(std::string_view path) {
+    return CreateDirectoryW(Utf8ToWide(path).c_str(), nullptr) != FALSE;
+}
+
+bool IsReadOnlyFile(std::string_view path) {
+    const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+           (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool CopyFileOver(std::string_view from, std::string_view to) {
+    if (IsReadOnlyFile(to)) {
+        return false;
+    }
+    return CopyFileW(Utf8ToWide(from).c_str(), Utf8ToWide(to).c_str(), FALSE) != FALSE;
+}
+
+bool OpensFileForReading(std::string_view path) {
+    if (path.empty()) {
+        return false;
+    }
+    // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open; the attribute test below
+    // makes sure of it on every system.
+    UniqueHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION information = {};
+    return GetFileInformationByHandle(file.get(), &information) != FALSE &&
+           (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::string ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);  // cut short: a long path, try a larger buffer
+    }
+    const std::size_t lastBackslash = path.find_last_of(L'\\');
+    path.resize(lastBackslash == std::wstring::npos ? 0 : lastBackslash);
+    return WideToUtf8(path);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The forms run-time's file services over the wide (W) file functions. Paths are UTF-8.
+// Each reports failure by its result only.
+#include <string>
+#include <string_view>
+
+// Makes the folder; false when it exists already or cannot be made.
+bool CreateFolder(std::string_view path);
+
+// Whether `path` is an existing file marked read-only. Windows refuses to replace such a
+// file; the saver's writers ask first, so that the refusal holds also where the platform does
+// not enforce it (Wine run by the superuser).
+bool IsReadOnlyFile(std::string_view path);
+
+// Copies `from` over `to`, replacing an older `to`. False when `from` cannot be read or `to`
+// cannot be written (a read-only or locked `to` is left as it was).
+bool CopyFileOver(std::string_view from, std::string_view to);
+
+// Whether `path` opens as a file for reading: false for a folder, a missing file, a bad name
+// or one that may not be read.
+bool OpensFileForReading(std::string_view path);
+
+// The folder of the running program, without a trailing backslash ("C:" for a program at the
+// root of drive C).
+std::string ProgramFolder();

@@ -1,0 +1,193 @@
+#include "saver/runtime/form.h"
+
+#include <algorithm>
+
+#include "saver/runtime/picture_surface.h"
+#include "saver/runtime/timer.h"
+#include "saver/runtime/win32_text.h"
+
+namespace {
+
+constexpr wchar_t kFormClassName[] = L"SoravaneForm";
+
+bool RegisterFormClass(WNDPROC procedure) {
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = kFormClassName;
+    // A second registration in the same process fails with "class exists", which is fine.
+    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+Form::Form(Application& application, std::string caption, FormStyle style)
+    : application_(application), caption_(std::move(caption)), style_(style) {}
+
+Form::~Form() {
+    if (window_ != nullptr) {
+        DestroyWindowQuietly();
+    }
+    if (isLoaded_) {
+        application_.FormUnloaded();
+    }
+}
+
+bool Form::Load() {
+    if (IsLoaded()) {
+        return true;
+    }
+    if (!RegisterFormClass(&Form::Dispatch)) {
+        return false;
+    }
+    const std::wstring caption = Utf8ToWide(caption_);
+    // WM_NCCREATE stores `this` and sets window_.
+    CreateWindowExW(style_.extendedStyle, kFormClassName, caption.c_str(),
+                    style_.style & ~WS_VISIBLE, style_.x, style_.y, style_.width, style_.height,
+                    nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (window_ == nullptr) {
+        return false;
+    }
+    isLoaded_ = true;
+    application_.FormLoaded();
+    for (Timer* timer : timers_) {
+        timer->Apply();
+    }
+    OnLoad();
+    return true;
+}
+
+void Form::Show() {
+    if (Load()) {
+        ShowWindow(window_, SW_SHOW);
+    }
+}
+
+void Form::ShowModal() {
+    if (!Load()) {
+        return;
+    }
+    ShowWindow(window_, SW_SHOW);
+    while (IsLoaded() && PumpOneMessage()) {
+    }
+}
+
+void Form::Unload(UnloadReason reason) {
+    if (!IsLoaded() || isUnloading_) {
+        return;
+    }
+    isUnloading_ = true;
+    OnQueryUnload(reason);
+    OnUnload();
+    DestroyWindowQuietly();
+    isUnloading_ = false;
+    isLoaded_ = false;
+    application_.FormUnloaded();
+}
+
+void Form::SetBackground(const PictureSurface* picture) {
+    background_ = picture;
+    if (window_ != nullptr) {
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+}
+
+void Form::AddTimer(Timer& timer) {
+    timers_.push_back(&timer);
+}
+
+void Form::RemoveTimer(Timer& timer) {
+    std::erase(timers_, &timer);
+}
+
+void Form::DestroyWindowQuietly() {
+    HWND window = window_;
+    for (Timer* timer : timers_) {
+        KillTimer(window, timer->Id());
+    }
+    // The window procedure must not reach a form that is being destroyed.
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    window_ = nullptr;
+    DestroyWindow(window);
+}
+
+LRESULT CALLBACK Form::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* form = static_cast<Form*>(creation->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        form->window_ = window;
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (form == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    try {
+        return form->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = window_;
+    switch (message) {
+        case WM_TIMER: {
+            const auto found =
+                std::find_if(timers_.begin(), timers_.end(),
+                             [&](const Timer* timer) { return timer->Id() == wParam; });
+            if (found != timers_.end() && (*found)->Enabled()) {
+                OnTimer(**found);
+            }
+            return 0;
+        }
+        case WM_CLOSE:
+            // Unloading destroys the window; the default answer would destroy it a second time.
+            Unload(UnloadReason::CloseRequest);
+            return 0;
+        case WM_QUERYENDSESSION:
+            // The forms never hold the session: they unload and let Windows go on.
+            Unload(UnloadReason::SessionEnding);
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam != FALSE) {
+                Unload(UnloadReason::SessionEnding);
+            }
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_ERASEBKGND:
+            if (background_ != nullptr && !background_->IsEmpty()) {
+                PaintBackground(reinterpret_cast<HDC>(wParam));
+                return 1;
+            }
+            break;
+        case WM_NCDESTROY:
+            // Destroyed from outside (the owner went away): the form is no longer loaded.
+            window_ = nullptr;
+            if (isLoaded_) {
+                isLoaded_ = false;
+                application_.FormUnloaded();
+                // A destruction sent from another thread (a parent window in another
+                // process) is handled inside GetMessage, which would go on waiting: wake the
+                // message loop so that it sees the form gone.
+                PostMessageW(nullptr, WM_NULL, 0, 0);
+            }
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Form::PaintBackground(HDC dc) const {
+    RECT client = {};
+    GetClientRect(window_, &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    BitBlt(dc, 0, 0, background_->Width(), background_->Height(), background_->Dc(), 0, 0, SRCCOPY);
+}

@@ -1,0 +1,56 @@
+#include "saver/runtime/picture_saving.h"
+
+#include "saver/runtime/files.h"
+#include "saver/runtime/win32_handles.h"
+#include "saver/runtime/win32_text.h"
+
+namespace {
+
+bool WriteAll(HANDLE file, const void* data, std::size_t size) {
+    DWORD written = 0;
+    return WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr) != FALSE &&
+           written == size;
+}
+
+bool WriteBmp(const std::wstring& path, const PictureSurface& picture) {
+    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return false;
+    }
+    const std::span<const std::uint8_t> rows = picture.Rows();
+
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = picture.Width();
+    info.biHeight = picture.Height();
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    info.biSizeImage = static_cast<DWORD>(rows.size());
+
+    BITMAPFILEHEADER header = {};
+    header.bfType = 0x4D42;  // "BM"
+    header.bfOffBits = sizeof header + sizeof info;
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(rows.size());
+
+    return WriteAll(file.get(), &header, sizeof header) &&
+           WriteAll(file.get(), &info, sizeof info) &&
+           WriteAll(file.get(), rows.data(), rows.size());
+}
+
+}  // namespace
+
+bool SavePicture(const PictureSurface& picture, std::string_view path) {
+    if (picture.IsEmpty() || path.empty() || IsReadOnlyFile(path)) {
+        return false;
+    }
+    const std::wstring target = Utf8ToWide(path);
+    const std::wstring partial = target + L".partial";
+    if (WriteBmp(partial, picture) &&
+        MoveFileExW(partial.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        return true;
+    }
+    DeleteFileW(partial.c_str());
+    return false;
+}

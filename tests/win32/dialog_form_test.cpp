@@ -1,0 +1,219 @@
+// Skymere_P as a form: every control at its place with its caption, the kind selection's
+// effect on what is enabled, Set writing the three settings, and Cancel and the close box
+// writing nothing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "saver/dialog_layout.h"
+#include "saver/runtime/application.h"
+#include "saver/runtime/win32_text.h"
+#include "saver/skymere_p.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+namespace layout = dialog_layout;
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The value on the line of `key`, without the blank Windows keeps after "=" (Wine drops it).
+std::string ValueOnLine(const std::string& bytes, const std::string& key) {
+    const std::size_t line = bytes.find(key + "=");
+    if (line == std::string::npos) {
+        return "(no line for the key)";
+    }
+    std::size_t start = line + key.size() + 1;
+    if (start < bytes.size() && bytes[start] == ' ') {
+        ++start;
+    }
+    return bytes.substr(start, bytes.find_first_of("\r\n", start) - start);
+}
+
+std::string TextOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return WideToUtf8(text);
+}
+
+class DialogForm : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state.BGMMode = 1;
+        state.BGMRepeat = 12;
+        state.BGMFile = "C:\\music\\song.mp3";
+        state.InitDir = "C:\\music";
+        dialog.Load();
+        ASSERT_TRUE(dialog.IsLoaded());
+        panel = GetDlgItem(dialog.Window(), Skymere_P::kPic_C);
+        ASSERT_NE(panel, nullptr);
+    }
+
+    HWND Control(int id) const {
+        HWND onForm = GetDlgItem(dialog.Window(), id);
+        return onForm != nullptr ? onForm : GetDlgItem(panel, id);
+    }
+    // The control's rectangle in the form's client area.
+    PixelRect RectOf(int id) const {
+        HWND window = Control(id);
+        RECT rect = {};
+        GetWindowRect(window, &rect);
+        MapWindowPoints(nullptr, dialog.Window(), reinterpret_cast<POINT*>(&rect), 2);
+        return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    }
+    static PixelRect OnPanel(const PixelRect& rect) {
+        return {layout::Pic_C.x + rect.x, layout::Pic_C.y + rect.y, rect.width, rect.height};
+    }
+    void MouseDown(int id, UINT message = WM_LBUTTONDOWN) const {
+        SendMessageW(Control(id), message, 0, MAKELPARAM(2, 2));
+    }
+    void Click(int id) const {
+        SendMessageW(dialog.Window(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Control(id)));
+    }
+    std::string SettingsFile() const { return programFolder + "\\Soravane.ini"; }
+
+    TempFolder folder;
+    std::string programFolder = std::filesystem::path(folder.file("x")).parent_path().string();
+    Application app;
+    SharedState state;
+    Skymere_P dialog{app, state, programFolder, GetModuleHandleW(nullptr)};
+    HWND panel = nullptr;
+};
+
+TEST_F(DialogForm, TheWindowHasItsTitleStyleAndClientArea) {
+    EXPECT_EQ(FindWindowW(nullptr, L"<Soravane>"), dialog.Window());
+    RECT client = {};
+    GetClientRect(dialog.Window(), &client);
+    EXPECT_EQ(client.right, layout::kClientWidth);
+    EXPECT_EQ(client.bottom, layout::kClientHeight);
+    const LONG style = GetWindowLongW(dialog.Window(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    EXPECT_NE(SendMessageW(dialog.Window(), WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+TEST_F(DialogForm, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
+    struct Expected {
+        int id;
+        PixelRect rect;
+        const char* caption;
+    };
+    const Expected expected[] = {
+        {Skymere_P::kPic_C, layout::Pic_C, ""},
+        {Skymere_P::kHeading, OnPanel(layout::lbl_Heading), "BGM"},
+        {Skymere_P::kImg_BGM0, OnPanel(layout::Img_BGM[0]), ""},
+        {Skymere_P::kImg_BGM1, OnPanel(layout::Img_BGM[1]), ""},
+        {Skymere_P::kImg_BGM2, OnPanel(layout::Img_BGM[2]), ""},
+        {Skymere_P::kLbl_BGM0, {56, 92, 22, 13}, "なし"},
+        {Skymere_P::kLbl_BGM1, {56, 72, 43, 13}, "音楽CD"},
+        {Skymere_P::kLbl_BGM2, {56, 112, 60, 13}, "MP3、WAV"},
+        {Skymere_P::kRepeatCaption, OnPanel(layout::lbl_Repeat), "曲目をﾘﾋﾟｰﾄ"},
+        {Skymere_P::kCmd_File, {40, 128, 41, 25}, "..."},
+        {Skymere_P::kLbl_Fname, OnPanel(layout::lbl_Fname), "C:\\music\\song.mp3"},
+        {Skymere_P::kImage1, {248, 28, 214, 94}, ""},
+        {Skymere_P::kCredit, {12, 192, 165, 13}, Skymere_P::kCreditText},
+        {Skymere_P::kLbl_URL, {12, 208, 207, 13}, Skymere_P::kUrl},
+        {Skymere_P::kCmd_Set, {316, 200, 81, 25}, "設定"},
+        {Skymere_P::kCmd_Can, {400, 200, 81, 25}, "ｷｬﾝｾﾙ"},
+    };
+    for (const Expected& control : expected) {
+        ASSERT_NE(Control(control.id), nullptr) << control.id;
+        EXPECT_EQ(RectOf(control.id), control.rect) << control.caption;
+        EXPECT_EQ(TextOf(Control(control.id)), control.caption) << control.id;
+    }
+    // The combo box: its place and width; its closed height follows the font.
+    const PixelRect repeat = RectOf(Skymere_P::kBGM_Repeat);
+    EXPECT_EQ(repeat.x, 124);
+    EXPECT_EQ(repeat.y, 68);
+    EXPECT_EQ(repeat.width, 41);
+    EXPECT_NEAR(repeat.height, 20, 2);
+}
+
+TEST_F(DialogForm, TheComboShowsTheRepeatTrackAndListsEmptyThenOneToThirty) {
+    const HWND repeat = Control(Skymere_P::kBGM_Repeat);
+    EXPECT_EQ(TextOf(repeat), "12");
+    EXPECT_EQ(GetWindowLongW(repeat, GWL_STYLE) & 0x3, CBS_DROPDOWN);
+    ASSERT_EQ(SendMessageW(repeat, CB_GETCOUNT, 0, 0), 31);
+    EXPECT_EQ(SendMessageW(repeat, CB_GETLBTEXTLEN, 0, 0), 0);
+    wchar_t last[8] = {};
+    SendMessageW(repeat, CB_GETLBTEXT, 30, reinterpret_cast<LPARAM>(last));
+    EXPECT_STREQ(last, L"30");
+}
+
+TEST_F(DialogForm, TheLoadedKindDecidesWhatIsEnabled) {
+    // Kind 1, the music CD: the repeat box, not the file button.
+    EXPECT_TRUE(IsWindowEnabled(Control(Skymere_P::kBGM_Repeat)));
+    EXPECT_FALSE(IsWindowEnabled(Control(Skymere_P::kCmd_File)));
+}
+
+TEST_F(DialogForm, MouseDownOnABoxOrItsLabelSelectsTheKind) {
+    MouseDown(Skymere_P::kLbl_BGM2);
+    EXPECT_EQ(state.BGMMode, 2);
+    EXPECT_TRUE(IsWindowEnabled(Control(Skymere_P::kCmd_File)));
+    EXPECT_FALSE(IsWindowEnabled(Control(Skymere_P::kBGM_Repeat)));
+
+    MouseDown(Skymere_P::kImg_BGM0, WM_RBUTTONDOWN);  // any button
+    EXPECT_EQ(state.BGMMode, 0);
+    EXPECT_FALSE(IsWindowEnabled(Control(Skymere_P::kCmd_File)));
+    EXPECT_FALSE(IsWindowEnabled(Control(Skymere_P::kBGM_Repeat)));
+
+    MouseDown(Skymere_P::kLbl_BGM1, WM_MBUTTONDOWN);
+    EXPECT_EQ(state.BGMMode, 1);
+    EXPECT_TRUE(IsWindowEnabled(Control(Skymere_P::kBGM_Repeat)));
+}
+
+TEST_F(DialogForm, SetWritesTheThreeSettingsAndUnloads) {
+    MouseDown(Skymere_P::kLbl_BGM2);
+    SetWindowTextW(Control(Skymere_P::kBGM_Repeat), L"2.5");
+    Click(Skymere_P::kCmd_Set);
+
+    EXPECT_FALSE(dialog.IsLoaded());
+    const std::string bytes = ReadBytes(SettingsFile());
+    EXPECT_EQ(bytes.find("[Section]"), 0u) << bytes;
+    EXPECT_EQ(ValueOnLine(bytes, "BGM\x8B\xE6\x95\xAA"), "2");
+    EXPECT_EQ(ValueOnLine(bytes, "BGM\xD8\xCB\xDF\xB0\xC4"), "2");  // 2.5 halves to even
+    EXPECT_EQ(ValueOnLine(bytes, "BGM\xCC\xA7\xB2\xD9"), "C:\\music\\song.mp3");
+    EXPECT_EQ(state.BGMRepeat, 2);
+}
+
+TEST_F(DialogForm, CancelAndTheCloseBoxWriteNothing) {
+    MouseDown(Skymere_P::kLbl_BGM2);
+    Click(Skymere_P::kCmd_Can);
+    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+
+    dialog.Load();
+    SendMessageW(dialog.Window(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+}
+
+TEST(DialogFormUnknownKind, MarksNoBoxEnablesNothingAndSetWritesItBack) {
+    TempFolder folder;
+    const std::string programFolder =
+        std::filesystem::path(folder.file("x")).parent_path().string();
+    Application app;
+    SharedState state;
+    state.BGMMode = 3;
+    Skymere_P dialog(app, state, programFolder, GetModuleHandleW(nullptr));
+    dialog.Load();
+    HWND panel = GetDlgItem(dialog.Window(), Skymere_P::kPic_C);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, Skymere_P::kCmd_File)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, Skymere_P::kBGM_Repeat)));
+    EXPECT_EQ(TextOf(GetDlgItem(panel, Skymere_P::kBGM_Repeat)), "");  // 0 shows empty
+
+    dialog.Cmd_Set_Click();
+    const std::string bytes = ReadBytes(programFolder + "\\Soravane.ini");
+    EXPECT_EQ(ValueOnLine(bytes, "BGM\x8B\xE6\x95\xAA"), "3");
+    EXPECT_EQ(ValueOnLine(bytes, "BGM\xD8\xCB\xDF\xB0\xC4"), "0");
+    EXPECT_EQ(ValueOnLine(bytes, "BGM\xCC\xA7\xB2\xD9"), "");
+}
+
+}  // namespace

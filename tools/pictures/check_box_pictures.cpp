@@ -1,0 +1,56 @@
+#include "tools/pictures/check_box_pictures.h"
+
+#include "tools/pictures/colour_canvas.h"
+#include "tools/pictures/shapes.h"
+
+namespace pictures {
+namespace {
+
+constexpr int kSize = 12;
+
+constexpr Colour kPanel = fromBytes(206, 208, 212);  // the metal the box sits on
+constexpr Colour kFrame = fromBytes(112, 138, 170);
+constexpr Colour kFaceShadow = fromBytes(214, 218, 224);
+constexpr Colour kFace = fromBytes(255, 255, 255);
+constexpr Colour kMarkTop = fromBytes(96, 150, 236);
+constexpr Colour kMarkBottom = fromBytes(24, 74, 196);
+constexpr Colour kMarkGleam = fromBytes(200, 222, 255);
+
+ColourCanvas emptyBox() {
+    ColourCanvas canvas(kSize, kSize, kFrame);
+    // The frame's corners are softened towards the panel so the box does not look cut out.
+    for (const int corner : {0, kSize - 1}) {
+        canvas.blend(0, corner, kPanel, 0.45);
+        canvas.blend(kSize - 1, corner, kPanel, 0.45);
+    }
+    // The face is sunk into the panel: shaded along its top and left, white towards the
+    // bottom right.
+    const int inner = kSize - 2;
+    for (int y = 1; y <= inner; ++y) {
+        for (int x = 1; x <= inner; ++x) {
+            const int fromEdge = (x < y ? x : y) - 1;  // 0 along the top and left edges
+            const double light = fromEdge >= 3 ? 1.0 : (fromEdge + 1) / 4.0;
+            canvas.set(x, y, mix(kFaceShadow, kFace, light));
+        }
+    }
+    return canvas;
+}
+
+}  // namespace
+
+RgbPicture makeEmptyBoxPicture() {
+    return emptyBox().toPicture();
+}
+
+RgbPicture makeCheckedBoxPicture() {
+    ColourCanvas canvas = emptyBox();
+    const Box mark{3.0, 3.0, kSize - 3.0, kSize - 3.0};
+    fillRoundedBox(canvas, mark, 1.0, [&](int, int y) {
+        return mix(kMarkTop, kMarkBottom, (y - mark.top) / (mark.bottom - mark.top - 1.0));
+    });
+    // A glint along the top edge gives the square some depth.
+    fillPixels(canvas, 4, 3, kSize - 4, 4, kMarkGleam, 0.55);
+    return canvas.toPicture();
+}
+
+}  // namespace pictures

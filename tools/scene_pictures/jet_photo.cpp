@@ -1,0 +1,118 @@
+#include "tools/scene_pictures/jet_photo.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "scene/model/mesh_model.h"
+#include "tools/scene_pictures/offscreen_renderer.h"
+#include "tools/scene_pictures/photo_camera.h"
+#include "tools/scene_pictures/photo_sky.h"
+#include "tools/scene_pictures/supersampling.h"
+
+namespace scene_pictures {
+namespace {
+
+constexpr int kSupersampling = 4;
+
+// A long lens looking up a little, turned away from the side of the sky the sun warms.
+constexpr PhotoCamera kCamera{.azimuthTurns = 150.0 / 360.0,
+                              .elevationTurns = 14.0 / 360.0,
+                              .fieldOfViewDegrees = 20.0,
+                              .width = 270,
+                              .height = 202};
+// From the camera to the jet's centre, in model units: the jet fills most of the picture and
+// its wing tips stay clear of the edges.
+constexpr double kDistance = 10.8;
+// Seen this way the lower wing and its missiles hang well below the jet's middle: raise the
+// jet along the picture's up direction so that it sits centred.
+constexpr double kRaise = 0.45;
+
+// The jet's attitude: its nose to the left of the picture, rolled steeply towards the camera
+// so that the top of its wings and the canopy show, the nose a little up.
+constexpr float kYawDegrees = 250;
+constexpr float kPitchDegrees = -12;
+constexpr float kRollDegrees = -65;
+
+// Sunlight, a blue fill from the open sky and an ambient light keep every side readable. The
+// sun comes from the sky's sunny side, behind the photographer's right shoulder, but stands
+// higher than the sky's low sun so that the top of the jet is lit well.
+constexpr GLfloat kSunDirection[4] = {0.45f, 0.75f, 0.6f, 0.0f};
+constexpr GLfloat kSunColour[4] = {0.78f, 0.75f, 0.70f, 1.0f};
+constexpr GLfloat kSkyFillColour[4] = {0.36f, 0.39f, 0.46f, 1.0f};
+constexpr GLfloat kAmbient[4] = {0.20f, 0.22f, 0.27f, 1.0f};
+
+// Set once the view is in place: the lights stay fixed in the world.
+void setUpLights() {
+    const CameraAxes axes = cameraAxes(kCamera);
+    const GLfloat fromSky[4] = {static_cast<GLfloat>(-axes.forward.x), 0.8f,
+                                static_cast<GLfloat>(-axes.forward.z), 0.0f};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, kAmbient);
+    glLightfv(GL_LIGHT0, GL_POSITION, kSunDirection);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, kSunColour);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, kSunColour);
+    glLightfv(GL_LIGHT1, GL_POSITION, fromSky);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, kSkyFillColour);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHT1);
+    glEnable(GL_LIGHTING);
+}
+
+// A lens darkens its corners a little; it makes the rendering read as a photograph.
+void darkenCorners(pictures::RgbPicture& picture) {
+    constexpr double kCornerDarkening = 0.14;
+    const double halfWidth = picture.width() / 2.0;
+    const double halfHeight = picture.height() / 2.0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const double dx = (x + 0.5 - halfWidth) / halfWidth;
+            const double dy = (y + 0.5 - halfHeight) / halfHeight;
+            const double keep = 1.0 - kCornerDarkening * (dx * dx + dy * dy) / 2.0;
+            const pictures::Rgb colour = picture.at(x, y);
+            picture.set(
+                x, y,
+                pictures::toRgb(pictures::fromBytes(colour.red, colour.green, colour.blue) * keep));
+        }
+    }
+}
+
+}  // namespace
+
+std::optional<pictures::RgbPicture> renderJetPhoto(const ScenePictureInputs& inputs) {
+    Ms3dModel model;
+    if (!model.load(inputs.model.string().c_str())) {
+        return std::nullopt;
+    }
+    return renderJetPhotoWithModel(model);
+}
+
+std::optional<pictures::RgbPicture> renderJetPhotoWithModel(MeshModel& model) {
+    OffscreenRenderer renderer(kCamera.width * kSupersampling, kCamera.height * kSupersampling);
+    if (!renderer.ok()) {
+        return std::nullopt;
+    }
+    model.loadMaterialTextures();
+
+    // Transparent black around the jet, so its coverage can be laid over the painted sky.
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glShadeModel(GL_SMOOTH);
+    glViewport(0, 0, kCamera.width * kSupersampling, kCamera.height * kSupersampling);
+    applyPhotoCamera(kCamera, kDistance);
+    setUpLights();
+
+    const pictures::SkyDirection up = cameraAxes(kCamera).up;
+    glTranslated(kRaise * up.x, kRaise * up.y, kRaise * up.z);
+    glRotatef(kYawDegrees, 0, 1, 0);
+    glRotatef(kPitchDegrees, 1, 0, 0);
+    glRotatef(kRollDegrees, 0, 0, 1);
+    model.draw();
+
+    const ShrunkFrame jet = shrinkFrame(renderer.frame(), kSupersampling);
+    pictures::RgbPicture photo = composeOver(jet, paintPhotoSky(kCamera));
+    darkenCorners(photo);
+    return photo;
+}
+
+}  // namespace scene_pictures

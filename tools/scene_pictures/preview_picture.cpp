@@ -1,0 +1,146 @@
+#include "tools/scene_pictures/preview_picture.h"
+
+#include <GL/gl.h>
+
+#include <memory>
+#include <string>
+
+#include "scene/frame.h"
+#include "scene/model/mesh_model.h"
+#include "scene/scene_start.h"
+#include "scene/world.h"
+#include "tools/pictures/bmp_writer.h"
+#include "tools/pictures/desktop_picture.h"
+#include "tools/pictures/turn_trig.h"
+#include "tools/scene_pictures/offscreen_renderer.h"
+#include "tools/scene_pictures/supersampling.h"
+
+namespace scene_pictures {
+namespace {
+
+constexpr int kWidth = 152;
+constexpr int kHeight = 112;
+constexpr int kSupersampling = 4;
+
+// A whole smoke trail: every puff lives this many frames.
+constexpr int kFrames = 100;
+
+// The flight: low and slow, in a turn that never ends within the frames drawn, so the smoke
+// trail curves away behind the jet. The jet's place and heading are given for the last frame;
+// the flight starts wherever that requires. It ends over the task bar of one desktop tile,
+// beside the caption buttons of a window on the next.
+constexpr double kLastX = 120;
+constexpr double kLastZ = -14;
+constexpr double kLastHeading = -90;
+constexpr float kJetHeight = 4;
+constexpr float kSpeed = 1;
+constexpr float kTurnRate = -0.3f;
+
+// The guns fire all along, one round every fourth frame; the rounds fired early enough have
+// reached the ground far ahead and flash red there by the last frame.
+constexpr int kBurstFrames = kFrames;
+
+// The chase camera, in the world's units (the jet is about 4 long): behind the jet, off to its
+// left and a little above, so the trail runs down towards the camera and the horizon stays in
+// the top quarter of the picture.
+constexpr double kEyeBehind = 10.0;
+constexpr double kEyeAside = -4.2;
+constexpr double kEyeAbove = 2.5;
+
+// The saver hands the scene its desktop snapshot mirrored left to right.
+pictures::RgbPicture mirrored(const pictures::RgbPicture& picture) {
+    pictures::RgbPicture result(picture.width(), picture.height());
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            result.set(x, y, picture.at(picture.width() - 1 - x, y));
+        }
+    }
+    return result;
+}
+
+// The direction of flight at a heading, as the world's flight step computes it.
+double flightTurns(double heading) {
+    constexpr double kTwoPi = 6.283185307179586;
+    return (heading + 90.0) * kDegreesToRadians / kTwoPi;
+}
+
+void startFlight(World& world) {
+    // Each frame moves the jet along its heading, then turns it: retrace the frames backwards.
+    double x = kLastX;
+    double z = kLastZ;
+    for (int frame = kFrames - 1; frame >= 0; --frame) {
+        const double turns = flightTurns(kLastHeading - kTurnRate * (kFrames - frame));
+        x -= pictures::cosTurns(turns) * kSpeed;
+        z -= pictures::sinTurns(turns) * kSpeed;
+    }
+    JetState& jet = world.jet;
+    jet.x = static_cast<float>(x);
+    jet.z = static_cast<float>(z);
+    jet.y = kJetHeight;
+    jet.heading = static_cast<float>(kLastHeading - kTurnRate * kFrames);
+    jet.speed = kSpeed;
+    jet.turning = 1;
+    jet.turnRate = kTurnRate;
+    jet.targetHeading = jet.heading + 360 * 10 * kTurnRate;  // never reached
+    // The bank builds up from level flight at the scene's own pace.
+    jet.bankRamp = 0;
+    jet.bankFrames = 0;
+}
+
+// Keeps the eye at the same place relative to the jet, so it never strays far enough for the
+// scene to move it elsewhere.
+void followJet(World& world) {
+    const JetState& jet = world.jet;
+    const double turns = flightTurns(jet.heading);
+    const double forwardX = pictures::cosTurns(turns);
+    const double forwardZ = pictures::sinTurns(turns);
+    world.eye = {jet.x - kEyeBehind * forwardX - kEyeAside * forwardZ, jet.y + kEyeAbove,
+                 jet.z - kEyeBehind * forwardZ + kEyeAside * forwardX};
+}
+
+}  // namespace
+
+std::optional<pictures::RgbPicture> renderPreviewPicture(const ScenePictureInputs& inputs) {
+    Ms3dModel model;
+    if (!model.load(inputs.model.string().c_str())) {
+        return std::nullopt;
+    }
+    return renderPreviewWithModel(model, inputs);
+}
+
+std::optional<pictures::RgbPicture> renderPreviewWithModel(MeshModel& model,
+                                                           const ScenePictureInputs& inputs) {
+    OffscreenRenderer renderer(kWidth * kSupersampling, kHeight * kSupersampling);
+    if (!renderer.ok()) {
+        return std::nullopt;
+    }
+    const std::filesystem::path groundPath = inputs.scratch / "preview_ground.bmp";
+    if (!pictures::writeBmpFile(groundPath, mirrored(pictures::makeDesktopPicture()))) {
+        return std::nullopt;
+    }
+    const std::string sky = (inputs.resources / "sky.bmp").string();
+    const std::string smoke = (inputs.resources / "puff.bmp").string();
+    const std::string ground = groundPath.string();
+
+    // The world's tables are large; keep them off the stack.
+    const auto world = std::make_unique<World>();
+    resizeScene(kWidth * kSupersampling, kHeight * kSupersampling);
+    const bool started = initScene(*world, model, {sky.c_str(), ground.c_str(), smoke.c_str()});
+    std::filesystem::remove(groundPath);
+    if (!started) {
+        return std::nullopt;
+    }
+    startFlight(*world);
+    // Rounds are drawn as single points; make them as wide as one pixel of the stored picture.
+    glPointSize(kSupersampling);
+    world->burstFrames = kBurstFrames;
+    for (int frame = 0; frame < kFrames; ++frame) {
+        followJet(*world);
+        renderFrame(*world, model);
+    }
+    const RenderedFrame frame = renderer.frame();
+    releaseScene(*world);
+    return toPicture(shrinkFrame(frame, kSupersampling));
+}
+
+}  // namespace scene_pictures
