@@ -47,7 +47,7 @@ StaticControl::~StaticControl() {
 
 bool StaticControl::Create(HWND parent, int id, const PixelRect& rect, StaticLook look,
                            DWORD extraStyle) {
-    if (!RegisterStaticClass(&StaticControl::Dispatch)) {
+    if (!RegisterStaticClass(&DispatchToOwner<StaticControl>)) {
         return false;
     }
     id_ = id;
@@ -78,24 +78,6 @@ void StaticControl::SetPicture(const PictureSurface* picture) {
 void StaticControl::Refresh() const {
     if (window_ != nullptr) {
         InvalidateRect(window_, nullptr, FALSE);
-    }
-}
-
-LRESULT CALLBACK StaticControl::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* control = static_cast<StaticControl*>(
-            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
-        control->window_ = window;
-    }
-    auto* control = reinterpret_cast<StaticControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (control == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    try {
-        return control->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 

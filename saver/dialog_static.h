@@ -6,6 +6,8 @@
 // kMouseDown for any button going down, kClick for the left button released over it.
 #include <windows.h>
 
+#include "saver/runtime/window_dispatch.h"
+
 #include <string>
 
 #include "saver/dialog_layout.h"
@@ -53,7 +55,8 @@ public:
     int Y() const { return rect_.y; }
 
 private:
-    static LRESULT CALLBACK Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <class Owner>
+    friend LRESULT CALLBACK DispatchToOwner(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc) const;
     void Notify(WORD code) const;

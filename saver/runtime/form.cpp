@@ -40,7 +40,7 @@ bool Form::Load() {
     if (IsLoaded()) {
         return true;
     }
-    if (!RegisterFormClass(&Form::Dispatch)) {
+    if (!RegisterFormClass(&DispatchToOwner<Form>)) {
         return false;
     }
     const std::wstring caption = Utf8ToWide(caption_);
@@ -112,24 +112,6 @@ void Form::DestroyWindowQuietly() {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     window_ = nullptr;
     DestroyWindow(window);
-}
-
-LRESULT CALLBACK Form::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        auto* form = static_cast<Form*>(creation->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-        form->window_ = window;
-    }
-    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    try {
-        return form->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -8,6 +8,8 @@
 // procedure catches it and lets the platform's default answer stand.
 #include <windows.h>
 
+#include "saver/runtime/window_dispatch.h"
+
 #include <string>
 #include <vector>
 
@@ -73,7 +75,8 @@ private:
     void AddTimer(Timer& timer);
     void RemoveTimer(Timer& timer);
 
-    static LRESULT CALLBACK Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <class Owner>
+    friend LRESULT CALLBACK DispatchToOwner(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void DestroyWindowQuietly();
     void PaintBackground(HDC dc) const;

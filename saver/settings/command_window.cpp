@@ -34,7 +34,7 @@ CommandWindow::~CommandWindow() {
 bool CommandWindow::Create(HWND parent, const CommandPlacement& placement,
                            const PropertyStore& stored, const CommandSkinSet& skins,
                            const CommandFont& ambientFont) {
-    if (window_ != nullptr || !RegisterCommandClass(&CommandWindow::Dispatch)) {
+    if (window_ != nullptr || !RegisterCommandClass(&DispatchToOwner<CommandWindow>)) {
         return false;
     }
     id_ = placement.id;
@@ -91,24 +91,6 @@ void CommandWindow::Click() {
 void CommandWindow::PropertyChanged(std::string_view) {
     // The stored descriptions of the saver's forms are written in code; nothing at run time
     // saves them again, so a changed property needs no note.
-}
-
-LRESULT CALLBACK CommandWindow::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        auto* control = static_cast<CommandWindow*>(creation->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
-        control->window_ = window;
-    }
-    auto* control = reinterpret_cast<CommandWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (control == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    try {
-        return control->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
 }
 
 LRESULT CommandWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -13,6 +13,8 @@
 // button. The handler may destroy the control's window.
 #include <windows.h>
 
+#include "saver/runtime/window_dispatch.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -74,7 +76,8 @@ private:
     void Click() override;
     void PropertyChanged(std::string_view name) override;
 
-    static LRESULT CALLBACK Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <class Owner>
+    friend LRESULT CALLBACK DispatchToOwner(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnSize(int width, int height);
     void OnButtonDown(MouseButton button);

@@ -1,0 +1,28 @@
+#pragma once
+// The window procedure of a window owned by a C++ object (a form or a control). The object
+// travels in CreateWindowExW's creation parameter, is kept in GWLP_USERDATA from WM_NCCREATE
+// on, and receives every message through its HandleMessage. No exception leaves the window
+// procedure: the platform's default answer stands instead.
+//
+// An owner declares `template <class> friend LRESULT CALLBACK DispatchToOwner(...)` and has a
+// member `HWND window_` and `LRESULT HandleMessage(UINT, WPARAM, LPARAM)`.
+#include <windows.h>
+
+template <class Owner>
+LRESULT CALLBACK DispatchToOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* owner = static_cast<Owner*>(creation->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+        owner->window_ = window;
+    }
+    auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (owner == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    try {
+        return owner->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
