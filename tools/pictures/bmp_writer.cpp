@@ -3,24 +3,14 @@
 #include <cstddef>
 #include <fstream>
 
+#include "tools/pictures/little_endian_bytes.h"
+
 namespace pictures {
 namespace {
 
 constexpr std::uint32_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint16_t kBitsPerPixel = 24;
-
-// Every field of both headers is little-endian, whatever the host.
-void putU16(std::vector<std::uint8_t>& out, std::uint16_t value) {
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void putU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<std::uint8_t>((value >> shift) & 0xFF));
-    }
-}
 
 std::uint32_t paddedRowSize(int width) {
     return (static_cast<std::uint32_t>(width) * 3 + 3) / 4 * 4;

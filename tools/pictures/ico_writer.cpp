@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "tools/pictures/little_endian_bytes.h"
+
 namespace pictures {
 namespace {
 
@@ -10,17 +12,6 @@ constexpr std::uint32_t kEntrySize = 16;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint16_t kIconType = 1;
 constexpr std::uint16_t kBitsPerPixel = 32;
-
-void putU16(std::vector<std::uint8_t>& out, std::uint16_t value) {
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void putU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<std::uint8_t>((value >> shift) & 0xFF));
-    }
-}
 
 std::uint32_t maskRowSize(int width) {
     return (static_cast<std::uint32_t>(width) + 31) / 32 * 4;
