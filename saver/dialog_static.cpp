@@ -6,16 +6,6 @@ namespace {
 
 constexpr wchar_t kStaticClassName[] = L"SoravaneStatic";
 
-bool RegisterStaticClass(WNDPROC procedure) {
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.lpszClassName = kStaticClassName;
-    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 StaticLook LabelLook(std::string caption, HFONT font, COLORREF colour, UINT format,
@@ -47,7 +37,7 @@ StaticControl::~StaticControl() {
 
 bool StaticControl::Create(HWND parent, int id, const PixelRect& rect, StaticLook look,
                            DWORD extraStyle) {
-    if (!RegisterStaticClass(&DispatchToOwner<StaticControl>)) {
+    if (!RegisterOwnedWindowClass<StaticControl>(kStaticClassName)) {
         return false;
     }
     id_ = id;

@@ -10,18 +10,6 @@ namespace {
 
 constexpr wchar_t kFormClassName[] = L"SoravaneForm";
 
-bool RegisterFormClass(WNDPROC procedure) {
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = kFormClassName;
-    // A second registration in the same process fails with "class exists", which is fine.
-    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 Form::Form(Application& application, std::string caption, FormStyle style)
@@ -40,7 +28,8 @@ bool Form::Load() {
     if (IsLoaded()) {
         return true;
     }
-    if (!RegisterFormClass(&DispatchToOwner<Form>)) {
+    if (!RegisterOwnedWindowClass<Form>(kFormClassName,
+                                        static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)))) {
         return false;
     }
     const std::wstring caption = Utf8ToWide(caption_);

@@ -10,17 +10,6 @@ namespace {
 
 constexpr wchar_t kCommandClassName[] = L"SoravaneCommand";
 
-bool RegisterCommandClass(WNDPROC procedure) {
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.lpszClassName = kCommandClassName;
-    // The class is registered once per process; later registrations find it there.
-    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
 
 }  // namespace
@@ -34,7 +23,7 @@ CommandWindow::~CommandWindow() {
 bool CommandWindow::Create(HWND parent, const CommandPlacement& placement,
                            const PropertyStore& stored, const CommandSkinSet& skins,
                            const CommandFont& ambientFont) {
-    if (window_ != nullptr || !RegisterCommandClass(&DispatchToOwner<CommandWindow>)) {
+    if (window_ != nullptr || !RegisterOwnedWindowClass<CommandWindow>(kCommandClassName)) {
         return false;
     }
     id_ = placement.id;
