@@ -1,8 +1,8 @@
 #include "tools/pictures/bmp_writer.h"
 
 #include <cstddef>
-#include <fstream>
 
+#include "tools/pictures/file_bytes.h"
 #include "tools/pictures/little_endian_bytes.h"
 
 namespace pictures {
@@ -61,12 +61,7 @@ std::vector<std::uint8_t> encodeBmp(const RgbPicture& picture) {
 }
 
 bool writeBmpFile(const std::filesystem::path& path, const RgbPicture& picture) {
-    const std::vector<std::uint8_t> bytes = encodeBmp(picture);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    return !file.fail();
+    return writeFileBytes(path, encodeBmp(picture));
 }
 
 }  // namespace pictures

@@ -1,7 +1,7 @@
 #include "tools/pictures/ico_writer.h"
 
-#include <fstream>
 
+#include "tools/pictures/file_bytes.h"
 #include "tools/pictures/little_endian_bytes.h"
 
 namespace pictures {
@@ -90,12 +90,7 @@ std::vector<std::uint8_t> encodeIco(std::span<const RgbaPicture> images) {
 }
 
 bool writeIcoFile(const std::filesystem::path& path, std::span<const RgbaPicture> images) {
-    const std::vector<std::uint8_t> bytes = encodeIco(images);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    return !file.fail();
+    return writeFileBytes(path, encodeIco(images));
 }
 
 }  // namespace pictures
