@@ -28,6 +28,25 @@ double meanBlueOverRed(const pictures::RgbPicture& photo, int top, int bottom) {
     return static_cast<double>(sum) / ((bottom - top) * photo.width());
 }
 
+// The photograph rendered afresh, and its sky alone: whatever differs is the jet. Rendered once
+// for the tests that compare them.
+class JetPhotoRendering : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        TempFolder scratch;
+        withJet = scene_pictures::renderJetPhoto(picture_test::committedSceneInputs(scratch));
+        picture_test::NoJetModel noJet;
+        skyAlone = scene_pictures::renderJetPhotoWithModel(noJet);
+    }
+    static void TearDownTestSuite() {
+        withJet.reset();
+        skyAlone.reset();
+    }
+
+    static inline std::optional<pictures::RgbPicture> withJet;
+    static inline std::optional<pictures::RgbPicture> skyAlone;
+};
+
 }  // namespace
 
 TEST(picture_jet_photo, EdgesShowOnlySkyDeeperBlueAboveThanBelow) {
@@ -46,13 +65,7 @@ TEST(picture_jet_photo, EdgesShowOnlySkyDeeperBlueAboveThanBelow) {
     EXPECT_GT(meanBlueOverRed(photo, 0, 20), meanBlueOverRed(photo, kHeight - 20, kHeight) + 20);
 }
 
-TEST(picture_jet_photo, JetFillsTheMiddleAndStaysClearOfTheEdges) {
-    TempFolder scratch;
-    const std::optional<pictures::RgbPicture> withJet =
-        scene_pictures::renderJetPhoto(picture_test::committedSceneInputs(scratch));
-    picture_test::NoJetModel noJet;
-    const std::optional<pictures::RgbPicture> skyAlone =
-        scene_pictures::renderJetPhotoWithModel(noJet);
+TEST_F(JetPhotoRendering, JetFillsTheMiddleAndStaysClearOfTheEdges) {
     ASSERT_TRUE(withJet.has_value());
     ASSERT_TRUE(skyAlone.has_value());
 
@@ -69,13 +82,7 @@ TEST(picture_jet_photo, JetFillsTheMiddleAndStaysClearOfTheEdges) {
     EXPECT_GT(jet.pixels, kWidth * kHeight / 6);
 }
 
-TEST(picture_jet_photo, JetIsLitWithHighlightsAndShade) {
-    TempFolder scratch;
-    const std::optional<pictures::RgbPicture> withJet =
-        scene_pictures::renderJetPhoto(picture_test::committedSceneInputs(scratch));
-    picture_test::NoJetModel noJet;
-    const std::optional<pictures::RgbPicture> skyAlone =
-        scene_pictures::renderJetPhotoWithModel(noJet);
+TEST_F(JetPhotoRendering, JetIsLitWithHighlightsAndShade) {
     ASSERT_TRUE(withJet.has_value());
     ASSERT_TRUE(skyAlone.has_value());
     int darkest = 255;
