@@ -7,7 +7,7 @@
 
 #include "tests/support/bmp_file_writer.h"
 #include "tests/support/temp_folder.h"
-#include "tests/unit/model_test_files.h"
+#include "tests/unit/model/model_test_files.h"
 
 // A 24-bit Windows bitmap file two pixels wide, each row of one colour, `rows` top first.
 inline std::vector<uint8_t> twoColumnBitmap(const std::vector<TestRgb>& rows) {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "tests/unit/picture_committed.h"
-#include "tests/unit/picture_scene_rendering.h"
+#include "tests/unit/tools/picture_committed.h"
+#include "tests/unit/tools/picture_scene_rendering.h"
 #include "tools/scene_pictures/jet_photo.h"
 
 namespace {

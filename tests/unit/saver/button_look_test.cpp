@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "tests/unit/button_recording_view.h"
+#include "tests/unit/saver/button_recording_view.h"
 
 namespace {
 

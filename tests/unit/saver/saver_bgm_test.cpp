@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "saver/settings/skymere_bgm.h"
-#include "tests/unit/saver_fake_mci_port.h"
+#include "tests/unit/saver/saver_fake_mci_port.h"
 
 namespace {
 

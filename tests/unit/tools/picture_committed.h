@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "tests/unit/picture_bmp_reading.h"
+#include "tests/unit/tools/picture_bmp_reading.h"
 
 namespace picture_test {
 

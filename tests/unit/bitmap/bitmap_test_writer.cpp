@@ -1,4 +1,4 @@
-#include "tests/unit/bitmap_test_writer.h"
+#include "tests/unit/bitmap/bitmap_test_writer.h"
 
 #include <algorithm>
 

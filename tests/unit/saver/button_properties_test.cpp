@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/button_recording_view.h"
+#include "tests/unit/saver/button_recording_view.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "tests/unit/picture_committed.h"
-#include "tests/unit/picture_scene_rendering.h"
+#include "tests/unit/tools/picture_committed.h"
+#include "tests/unit/tools/picture_scene_rendering.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/picture_ico_reading.h"
+#include "tests/unit/tools/picture_ico_reading.h"
 #include "tools/pictures/ico_writer.h"
 #include "tools/pictures/icon_catalogue.h"
 

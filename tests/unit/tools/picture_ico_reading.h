@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "tests/unit/picture_bmp_reading.h"
+#include "tests/unit/tools/picture_bmp_reading.h"
 #include "tools/pictures/rgba_picture.h"
 
 namespace picture_test {

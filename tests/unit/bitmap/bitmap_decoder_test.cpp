@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "scene/bitmap/bitmap_decoder.h"
-#include "tests/unit/bitmap_test_writer.h"
+#include "tests/unit/bitmap/bitmap_test_writer.h"
 
 namespace {
 

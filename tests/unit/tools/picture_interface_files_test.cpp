@@ -2,7 +2,7 @@
 // them out at.
 #include <gtest/gtest.h>
 
-#include "tests/unit/picture_committed.h"
+#include "tests/unit/tools/picture_committed.h"
 
 TEST(picture_interface_files, CommittedPicturesAre24BitBitmapsOfTheirSize) {
     struct Expected {

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "tests/unit/picture_committed.h"
+#include "tests/unit/tools/picture_committed.h"
 #include "tools/pictures/metal_strip_picture.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "scene/bitmap/bitmap_decoder.h"
-#include "tests/unit/picture_bmp_reading.h"
+#include "tests/unit/tools/picture_bmp_reading.h"
 #include "tools/pictures/picture_catalogue.h"
 
 TEST(picture_files, SceneDecoderReadsEveryCommittedPictureUnchanged) {

@@ -16,7 +16,7 @@
 
 #include "scene/bitmap/bitmap_decoder.h"
 #include "scene/bitmap/bitmap_file.h"
-#include "tests/unit/bitmap_error_recorder.h"
+#include "tests/unit/bitmap/bitmap_error_recorder.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <numeric>
 #include <set>
 
-#include "tests/unit/model_test_files.h"
+#include "tests/unit/model/model_test_files.h"
 #include "tools/jet_model/jet_design.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "tests/unit/picture_bmp_reading.h"
+#include "tests/unit/tools/picture_bmp_reading.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "scene/bitmap/bitmap_decoder.h"
-#include "tests/unit/bitmap_test_writer.h"
+#include "tests/unit/bitmap/bitmap_test_writer.h"
 
 // Failures print as the message the user would see.
 static void PrintTo(BitmapError error, std::ostream* out) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/picture_bmp_reading.h"
+#include "tests/unit/tools/picture_bmp_reading.h"
 #include "tools/pictures/bmp_writer.h"
 #include "tools/pictures/picture_catalogue.h"
 

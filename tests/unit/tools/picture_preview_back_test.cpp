@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "tests/unit/picture_committed.h"
+#include "tests/unit/tools/picture_committed.h"
 
 namespace {
 

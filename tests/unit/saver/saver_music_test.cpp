@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "saver/skymere_s_music.h"
-#include "tests/unit/saver_fake_mci_port.h"
+#include "tests/unit/saver/saver_fake_mci_port.h"
 
 namespace {
 

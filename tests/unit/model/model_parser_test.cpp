@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "tests/unit/model_test_files.h"
+#include "tests/unit/model/model_test_files.h"
 
 namespace {
 

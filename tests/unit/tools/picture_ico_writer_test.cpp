@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "tests/unit/picture_ico_reading.h"
+#include "tests/unit/tools/picture_ico_reading.h"
 #include "tools/pictures/ico_writer.h"
 
 using picture_test::readU16;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tests/unit/picture_bmp_reading.h"
+#include "tests/unit/tools/picture_bmp_reading.h"
 #include "tools/pictures/bmp_writer.h"
 
 using picture_test::readU16;

@@ -2,7 +2,7 @@
 // Debian's assimp-testmodels package) are read in full.
 #include <gtest/gtest.h>
 
-#include "tests/unit/model_test_files.h"
+#include "tests/unit/model/model_test_files.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "scene/bitmap/bitmap_file.h"
-#include "tests/unit/bitmap_error_recorder.h"
-#include "tests/unit/bitmap_test_writer.h"
+#include "tests/unit/bitmap/bitmap_error_recorder.h"
+#include "tests/unit/bitmap/bitmap_test_writer.h"
 
 namespace {
 
