@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "contract/work_folder.h"
-#include "saver/desktop_snapshot.h"
+#include "saver/run/desktop_snapshot.h"
 #include "saver/runtime/files.h"
 #include "saver/runtime/picture_saving.h"
 #include "saver/runtime/picture_surface.h"

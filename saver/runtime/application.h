@@ -21,8 +21,6 @@ public:
     // handles go with the process.
     [[noreturn]] void End();
 
-    int LoadedForms() const { return loadedForms_; }
-
 private:
     friend class Form;
     void FormLoaded() { ++loadedForms_; }

@@ -16,9 +16,7 @@ Form::Form(Application& application, std::string caption, FormStyle style)
     : application_(application), caption_(std::move(caption)), style_(style) {}
 
 Form::~Form() {
-    if (window_ != nullptr) {
-        DestroyWindowQuietly();
-    }
+    DestroyOwnedWindow();
     if (isLoaded_) {
         application_.FormUnloaded();
     }
@@ -28,16 +26,14 @@ bool Form::Load() {
     if (IsLoaded()) {
         return true;
     }
-    if (!RegisterOwnedWindowClass<Form>(kFormClassName,
-                                        static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)))) {
-        return false;
-    }
-    const std::wstring caption = Utf8ToWide(caption_);
-    // WM_NCCREATE stores `this` and sets window_.
-    CreateWindowExW(style_.extendedStyle, kFormClassName, caption.c_str(),
-                    style_.style & ~WS_VISIBLE, style_.x, style_.y, style_.width, style_.height,
-                    nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    if (window_ == nullptr) {
+    const WindowSpec spec = {
+        .className = kFormClassName,
+        .background = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
+        .style = style_.style & ~WS_VISIBLE,
+        .extendedStyle = style_.extendedStyle,
+        .place = {style_.x, style_.y, style_.width, style_.height},
+    };
+    if (!CreateOwnedWindow(spec, Utf8ToWide(caption_))) {
         return false;
     }
     isLoaded_ = true;
@@ -49,17 +45,11 @@ bool Form::Load() {
     return true;
 }
 
-void Form::Show() {
-    if (Load()) {
-        ShowWindow(window_, SW_SHOW);
-    }
-}
-
 void Form::ShowModal() {
     if (!Load()) {
         return;
     }
-    ShowWindow(window_, SW_SHOW);
+    ShowWindow(Window(), SW_SHOW);
     while (IsLoaded() && PumpOneMessage()) {
     }
 }
@@ -71,7 +61,7 @@ void Form::Unload(UnloadReason reason) {
     isUnloading_ = true;
     OnQueryUnload(reason);
     OnUnload();
-    DestroyWindowQuietly();
+    DestroyOwnedWindow();
     isUnloading_ = false;
     isLoaded_ = false;
     application_.FormUnloaded();
@@ -79,8 +69,8 @@ void Form::Unload(UnloadReason reason) {
 
 void Form::SetBackground(const PictureSurface* picture) {
     background_ = picture;
-    if (window_ != nullptr) {
-        InvalidateRect(window_, nullptr, TRUE);
+    if (Window() != nullptr) {
+        InvalidateRect(Window(), nullptr, TRUE);
     }
 }
 
@@ -92,19 +82,7 @@ void Form::RemoveTimer(Timer& timer) {
     std::erase(timers_, &timer);
 }
 
-void Form::DestroyWindowQuietly() {
-    HWND window = window_;
-    for (Timer* timer : timers_) {
-        KillTimer(window, timer->Id());
-    }
-    // The window procedure must not reach a form that is being destroyed.
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    window_ = nullptr;
-    DestroyWindow(window);
-}
-
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND window = window_;
     switch (message) {
         case WM_TIMER: {
             const auto found =
@@ -137,28 +115,28 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 1;
             }
             break;
-        case WM_NCDESTROY:
-            // Destroyed from outside (the owner went away): the form is no longer loaded.
-            window_ = nullptr;
-            if (isLoaded_) {
-                isLoaded_ = false;
-                application_.FormUnloaded();
-                // A destruction sent from another thread (a parent window in another
-                // process) is handled inside GetMessage, which would go on waiting: wake the
-                // message loop so that it sees the form gone.
-                PostMessageW(nullptr, WM_NULL, 0, 0);
-            }
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            break;
         default:
             break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return OwnedWindow::HandleMessage(message, wParam, lParam);
+}
+
+// Destroyed from outside (the owner went away): the form is no longer loaded.
+void Form::OnWindowDestroyed() {
+    if (!isLoaded_) {
+        return;
+    }
+    isLoaded_ = false;
+    application_.FormUnloaded();
+    // A destruction sent from another thread (a parent window in another process) is handled
+    // inside GetMessage, which would go on waiting: wake the message loop so that it sees the
+    // form gone.
+    PostMessageW(nullptr, WM_NULL, 0, 0);
 }
 
 void Form::PaintBackground(HDC dc) const {
     RECT client = {};
-    GetClientRect(window_, &client);
+    GetClientRect(Window(), &client);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     BitBlt(dc, 0, 0, background_->Width(), background_->Height(), background_->Dc(), 0, 0, SRCCOPY);
 }

@@ -4,16 +4,15 @@
 // then its unload handler. A derived form adds its controls as members and overrides the
 // handlers it needs; every handler runs on the one UI thread, inside the window procedure.
 //
-// The window keeps `this` in GWLP_USERDATA. No exception leaves a handler: the window
-// procedure catches it and lets the platform's default answer stand.
+// No exception leaves a handler: the window procedure catches it and lets the platform's
+// default answer stand.
 #include <windows.h>
-
-#include "saver/runtime/window_dispatch.h"
 
 #include <string>
 #include <vector>
 
 #include "saver/runtime/application.h"
+#include "saver/runtime/owned_window.h"
 
 class PictureSurface;
 class Timer;
@@ -34,26 +33,21 @@ enum class UnloadReason {
     SessionEnding,  // Windows logs the user off or shuts down
 };
 
-class Form {
+class Form : public OwnedWindow {
 public:
     // `caption` is UTF-8; the window is made only when the form loads.
     Form(Application& application, std::string caption, FormStyle style);
-    virtual ~Form();
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
+    ~Form() override;
 
     // Creates the window, hidden, starts the timers that are enabled and runs OnLoad. False
     // when the window cannot be made (then nothing ran). Loading a loaded form does nothing.
     bool Load();
-    // Loads when needed, then shows the window.
-    void Show();
     // Loads when needed, shows the window and dispatches messages until the form unloads.
     void ShowModal();
     // Runs OnQueryUnload, then OnUnload, then destroys the window and its timers.
     void Unload(UnloadReason reason = UnloadReason::Code);
 
     bool IsLoaded() const { return isLoaded_; }
-    HWND Window() const { return window_; }
     const std::string& Caption() const { return caption_; }
 
 protected:
@@ -75,16 +69,13 @@ private:
     void AddTimer(Timer& timer);
     void RemoveTimer(Timer& timer);
 
-    template <class Owner>
-    friend LRESULT CALLBACK DispatchToOwner(HWND, UINT, WPARAM, LPARAM);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void DestroyWindowQuietly();
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnWindowDestroyed() override;
     void PaintBackground(HDC dc) const;
 
     Application& application_;
     std::string caption_;
     FormStyle style_;
-    HWND window_ = nullptr;
     bool isLoaded_ = false;
     bool isUnloading_ = false;
     std::vector<Timer*> timers_;

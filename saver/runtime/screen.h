@@ -9,6 +9,5 @@ struct ScreenSize {
 
 ScreenSize PrimaryScreenSize();
 
-// 1440 divided by the screen's logical dots per inch: 15 at 96, 12 at 120.
-double TwipsPerPixelX();
+// 1440 divided by the screen's logical dots per inch down: 15 at 96, 12 at 120.
 double TwipsPerPixelY();

@@ -1,42 +1,76 @@
 #pragma once
-// Small owners for the Win32 handles the saver holds: each frees its handle in the one way
-// the platform wants, once, when it goes away.
+// Owners for the Win32 handles the saver holds: each frees its handle in the one way the
+// platform wants, once, when it goes away.
 #include <windows.h>
 
+#include <type_traits>
 #include <utility>
 
-// A kernel object handle (process, file), closed with CloseHandle. Both null and
-// INVALID_HANDLE_VALUE count as no handle.
-class UniqueHandle {
+// Owns one handle, move-only, and gives it to `Release` when it goes. Null is no handle; so is
+// INVALID_HANDLE_VALUE for kernel objects, which some functions return on failure instead.
+template <typename Handle, auto Release>
+class UniqueOwner {
 public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-    ~UniqueHandle() { reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    UniqueOwner() = default;
+    explicit UniqueOwner(Handle handle) : handle_(IsHandle(handle) ? handle : nullptr) {}
+    ~UniqueOwner() { reset(); }
+    UniqueOwner(UniqueOwner&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    UniqueOwner& operator=(UniqueOwner&& other) noexcept {
         if (this != &other) {
             reset();
             handle_ = std::exchange(other.handle_, nullptr);
         }
         return *this;
     }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueOwner(const UniqueOwner&) = delete;
+    UniqueOwner& operator=(const UniqueOwner&) = delete;
 
-    HANDLE get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
     void reset() {
-        if (*this) {
-            CloseHandle(handle_);
+        if (handle_ != nullptr) {
+            Release(handle_);
         }
         handle_ = nullptr;
     }
 
 private:
-    HANDLE handle_ = nullptr;
+    static bool IsHandle(Handle handle) {
+        if constexpr (std::is_same_v<Handle, HANDLE>) {
+            return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+        } else {
+            return handle != nullptr;
+        }
+    }
+
+    Handle handle_ = nullptr;
 };
 
-// A window's device context from GetDC, given back with ReleaseDC to the same window.
+namespace win32_release {
+
+inline void KernelObject(HANDLE handle) {
+    CloseHandle(handle);
+}
+inline void MemoryDc(HDC dc) {
+    DeleteDC(dc);
+}
+// A GDI object must no longer be selected into a device context by then.
+inline void GdiObject(HGDIOBJ object) {
+    DeleteObject(object);
+}
+
+}  // namespace win32_release
+
+// A kernel object (process, file), closed with CloseHandle.
+using UniqueHandle = UniqueOwner<HANDLE, &win32_release::KernelObject>;
+// A memory device context from CreateCompatibleDC, deleted with DeleteDC.
+using MemoryDc = UniqueOwner<HDC, &win32_release::MemoryDc>;
+// A GDI object (bitmap, brush, font), deleted with DeleteObject.
+template <typename Handle>
+using GdiObject = UniqueOwner<Handle, &win32_release::GdiObject>;
+
+// A window's device context from GetDC for the length of a scope, given back with ReleaseDC
+// to the same window (null: the screen's).
 class WindowDc {
 public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
@@ -53,64 +87,4 @@ public:
 private:
     HWND window_;
     HDC dc_;
-};
-
-// A memory device context from CreateCompatibleDC, deleted with DeleteDC.
-class MemoryDc {
-public:
-    MemoryDc() = default;
-    explicit MemoryDc(HDC dc) : dc_(dc) {}
-    ~MemoryDc() { reset(); }
-    MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-    MemoryDc& operator=(MemoryDc&& other) noexcept {
-        if (this != &other) {
-            reset();
-            dc_ = std::exchange(other.dc_, nullptr);
-        }
-        return *this;
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-
-    HDC get() const { return dc_; }
-    void reset() {
-        if (dc_ != nullptr) {
-            DeleteDC(dc_);
-        }
-        dc_ = nullptr;
-    }
-
-private:
-    HDC dc_ = nullptr;
-};
-
-// A GDI object (bitmap, brush, font), deleted with DeleteObject. It must no longer be
-// selected into a device context by then.
-template <typename Handle>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    ~GdiObject() { reset(); }
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) {
-            reset();
-            handle_ = std::exchange(other.handle_, nullptr);
-        }
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    Handle get() const { return handle_; }
-    void reset() {
-        if (handle_ != nullptr) {
-            DeleteObject(handle_);
-        }
-        handle_ = nullptr;
-    }
-
-private:
-    Handle handle_ = nullptr;
 };

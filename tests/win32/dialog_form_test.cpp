@@ -1,40 +1,37 @@
 // Skymere_P as a form: every control at its place with its caption, the kind selection's
-// effect on what is enabled, Set writing the three settings, and Cancel and the close box
-// writing nothing.
+// effect on what is enabled, Set saving the three settings, and Cancel and the close box
+// saving nothing.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <vector>
 
-#include "saver/dialog_layout.h"
+#include "saver/dialog/layout.h"
+#include "saver/dialog/skymere_p.h"
 #include "saver/runtime/application.h"
 #include "saver/runtime/win32_text.h"
-#include "saver/skymere_p.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
 namespace layout = dialog_layout;
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+// Records what the dialog saves.
+class RecordingFiles : public FilePort {
+public:
+    std::vector<std::string> written;  // "key=value"
 
-// The value on the line of `key`, without the blank Windows keeps after "=" (Wine drops it).
-std::string ValueOnLine(const std::string& bytes, const std::string& key) {
-    const std::size_t line = bytes.find(key + "=");
-    if (line == std::string::npos) {
-        return "(no line for the key)";
+    std::string ReadIni(std::string_view, std::string_view, std::string_view) override {
+        return {};
     }
-    std::size_t start = line + key.size() + 1;
-    if (start < bytes.size() && bytes[start] == ' ') {
-        ++start;
+    bool WriteIni(std::string_view section, std::string_view key, std::string_view value,
+                  std::string_view file) override {
+        EXPECT_EQ(section, "Section");
+        EXPECT_EQ(file, "C:\\saver\\Soravane.ini");
+        written.push_back(std::string(key) + "=" + std::string(value));
+        return true;
     }
-    return bytes.substr(start, bytes.find_first_of("\r\n", start) - start);
-}
+    bool OpensForReading(std::string_view) override { return false; }
+};
 
 std::string TextOf(HWND window) {
     wchar_t text[256] = {};
@@ -77,13 +74,11 @@ protected:
         SendMessageW(dialog.Window(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(Control(id)));
     }
-    std::string SettingsFile() const { return programFolder + "\\Soravane.ini"; }
 
-    TempFolder folder;
-    std::string programFolder = std::filesystem::path(folder.file("x")).parent_path().string();
     Application app;
     SharedState state;
-    Skymere_P dialog{app, state, programFolder, GetModuleHandleW(nullptr)};
+    RecordingFiles files;
+    Skymere_P dialog{app, state, files, "C:\\saver", GetModuleHandleW(nullptr)};
     HWND panel = nullptr;
 };
 
@@ -169,51 +164,40 @@ TEST_F(DialogForm, MouseDownOnABoxOrItsLabelSelectsTheKind) {
     EXPECT_TRUE(IsWindowEnabled(Control(Skymere_P::kBGM_Repeat)));
 }
 
-TEST_F(DialogForm, SetWritesTheThreeSettingsAndUnloads) {
+TEST_F(DialogForm, SetSavesTheKindTheRepeatFromTheComboAndTheFileThenUnloads) {
     MouseDown(Skymere_P::kLbl_BGM2);
     SetWindowTextW(Control(Skymere_P::kBGM_Repeat), L"2.5");
     Click(Skymere_P::kCmd_Set);
-
     EXPECT_FALSE(dialog.IsLoaded());
-    const std::string bytes = ReadBytes(SettingsFile());
-    EXPECT_EQ(bytes.find("[Section]"), 0u) << bytes;
-    EXPECT_EQ(ValueOnLine(bytes, "BGM\x8B\xE6\x95\xAA"), "2");
-    EXPECT_EQ(ValueOnLine(bytes, "BGM\xD8\xCB\xDF\xB0\xC4"), "2");  // 2.5 halves to even
-    EXPECT_EQ(ValueOnLine(bytes, "BGM\xCC\xA7\xB2\xD9"), "C:\\music\\song.mp3");
-    EXPECT_EQ(state.BGMRepeat, 2);
+    EXPECT_EQ(files.written,
+              (std::vector<std::string>{"BGM\x8B\xE6\x95\xAA= 2", "BGM\xD8\xCB\xDF\xB0\xC4= 2",
+                                        "BGM\xCC\xA7\xB2\xD9=C:\\music\\song.mp3"}));
 }
 
-TEST_F(DialogForm, CancelAndTheCloseBoxWriteNothing) {
+TEST_F(DialogForm, CancelAndTheCloseBoxSaveNothing) {
     MouseDown(Skymere_P::kLbl_BGM2);
     Click(Skymere_P::kCmd_Can);
     EXPECT_FALSE(dialog.IsLoaded());
-    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
-
     dialog.Load();
     SendMessageW(dialog.Window(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(dialog.IsLoaded());
-    EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+    EXPECT_TRUE(files.written.empty());
 }
 
 TEST(DialogFormUnknownKind, MarksNoBoxEnablesNothingAndSetWritesItBack) {
-    TempFolder folder;
-    const std::string programFolder =
-        std::filesystem::path(folder.file("x")).parent_path().string();
     Application app;
-    SharedState state;
-    state.BGMMode = 3;
-    Skymere_P dialog(app, state, programFolder, GetModuleHandleW(nullptr));
+    SharedState state{.BGMMode = 3};
+    RecordingFiles files;
+    Skymere_P dialog(app, state, files, "C:\\saver", GetModuleHandleW(nullptr));
     dialog.Load();
     HWND panel = GetDlgItem(dialog.Window(), Skymere_P::kPic_C);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, Skymere_P::kCmd_File)));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, Skymere_P::kBGM_Repeat)));
     EXPECT_EQ(TextOf(GetDlgItem(panel, Skymere_P::kBGM_Repeat)), "");  // 0 shows empty
-
     dialog.Cmd_Set_Click();
-    const std::string bytes = ReadBytes(programFolder + "\\Soravane.ini");
-    EXPECT_EQ(ValueOnLine(bytes, "BGM\x8B\xE6\x95\xAA"), "3");
-    EXPECT_EQ(ValueOnLine(bytes, "BGM\xD8\xCB\xDF\xB0\xC4"), "0");
-    EXPECT_EQ(ValueOnLine(bytes, "BGM\xCC\xA7\xB2\xD9"), "");
+    EXPECT_EQ(files.written,
+              (std::vector<std::string>{"BGM\x8B\xE6\x95\xAA= 3", "BGM\xD8\xCB\xDF\xB0\xC4= 0",
+                                        "BGM\xCC\xA7\xB2\xD9="}));
 }
 
 }  // namespace

@@ -1,0 +1,232 @@
+// The Command button as a window: its look drawn from the program's skins (corners unscaled,
+// edges stretched, the face gradient), a grey caption when disabled, mouse and focus messages
+// reaching the portable looks, TmrMouse following the real pointer, and Click reaching the
+// parent as a push button's WM_COMMAND.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "saver/dialog/button/command_window.h"
+#include "saver/resources/resource_ids.h"
+
+namespace {
+
+constexpr int kButtonId = 42;
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kLavender = RGB(0xC6, 0xC5, 0xD7);
+constexpr wchar_t kParentClass[] = L"SoravaneButtonTestParent";
+
+struct Skin {
+    CommandSkin skin;
+    int resource;
+};
+constexpr Skin kSkins[] = {
+    {CommandSkin::Normal, SORAVANE_RESOURCE_SKIN_NORMAL},
+    {CommandSkin::HighLight, SORAVANE_RESOURCE_SKIN_HIGHLIGHT},
+    {CommandSkin::Selected, SORAVANE_RESOURCE_SKIN_SELECTED},
+    {CommandSkin::Pressed, SORAVANE_RESOURCE_SKIN_PRESSED},
+    {CommandSkin::Disable, SORAVANE_RESOURCE_SKIN_DISABLE},
+};
+
+COLORREF PixelOf(const PictureSurface& picture, int x, int y) {
+    return GetPixel(picture.Dc(), x, y);
+}
+
+// Whether every pixel of the image's 4-pixel ring came from the right place of `skin`: corners
+// pixel for pixel, edges from the picture's own edge rows and columns (which are uniform along
+// the edge, so any source pixel of the edge will do).
+bool RingComesFrom(const PictureSurface& image, const PictureSurface& skin) {
+    const int width = image.Width();
+    const int height = image.Height();
+    const auto sourceX = [&](int x) { return x < 4 ? x : x >= width - 4 ? 64 - (width - x) : 32; };
+    const auto sourceY = [&](int y) {
+        return y < 4 ? y : y >= height - 4 ? 25 - (height - y) : 12;
+    };
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool inRing = x < 4 || x >= width - 4 || y < 4 || y >= height - 4;
+            if (inRing && PixelOf(image, x, y) != PixelOf(skin, sourceX(x), sourceY(y))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        reinterpret_cast<std::vector<std::pair<WPARAM, LPARAM>>*>(
+            GetWindowLongPtrW(window, GWLP_USERDATA))
+            ->emplace_back(wParam, lParam);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+class ButtonWindow : public ::testing::Test {
+protected:
+    ButtonWindow() {
+        WNDCLASSEXW windowClass = {};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = ParentProcedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+        windowClass.lpszClassName = kParentClass;
+        RegisterClassExW(&windowClass);
+        parent_ = CreateWindowExW(0, kParentClass, L"Button test", WS_POPUP | WS_VISIBLE, 100, 100,
+                                  400, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetWindowLongPtrW(parent_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&commands_));
+        SetForegroundWindow(parent_);
+        const HMODULE resources = GetModuleHandleW(nullptr);
+        skins_.LoadResources(resources,
+                             {SORAVANE_RESOURCE_SKIN_NORMAL, SORAVANE_RESOURCE_SKIN_HIGHLIGHT,
+                              SORAVANE_RESOURCE_SKIN_SELECTED, SORAVANE_RESOURCE_SKIN_PRESSED,
+                              SORAVANE_RESOURCE_SKIN_DISABLE});
+        for (std::size_t i = 0; i < std::size(kSkins); ++i) {
+            pictures_[i].LoadBitmapResource(resources, kSkins[i].resource);
+        }
+        EXPECT_TRUE(
+            button_.Create(parent_, {.id = kButtonId, .place = {20, 30, 81, 25}}, "MMMM", skins_));
+    }
+    ~ButtonWindow() override { DestroyWindow(parent_); }
+
+    // The skin whose ring the button shows (HighLightSelect shows HighLight's picture).
+    std::optional<CommandSkin> SkinShown() const {
+        for (std::size_t i = 0; i < std::size(kSkins); ++i) {
+            if (RingComesFrom(button_.Image(), pictures_[i])) {
+                return kSkins[i].skin;
+            }
+        }
+        return std::nullopt;
+    }
+    // The face inside the ring runs evenly from `top` at row 0 to `bottom` at the last row.
+    void ExpectFace(COLORREF top, COLORREF bottom) const {
+        const int last = button_.Image().Height() - 1;
+        const auto along = [&](int from, int to, int y) { return from + (to - from) * y / last; };
+        for (const int y : {4, last / 2, last - 4}) {
+            const COLORREF face = PixelOf(button_.Image(), button_.Image().Width() / 2, y);
+            EXPECT_NEAR(GetRValue(face), along(GetRValue(top), GetRValue(bottom), y), 3) << y;
+            EXPECT_NEAR(GetGValue(face), along(GetGValue(top), GetGValue(bottom), y), 3) << y;
+            EXPECT_NEAR(GetBValue(face), along(GetBValue(top), GetBValue(bottom), y), 3) << y;
+        }
+    }
+    // The pixels where the window shows more than its persistent image: the caption's.
+    std::vector<COLORREF> CaptionPixels() const {
+        PictureSurface shown;
+        shown.Resize(button_.Image().Width(), button_.Image().Height());
+        SendMessageW(button_.Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shown.Dc()),
+                     PRF_CLIENT);
+        std::vector<COLORREF> caption;
+        for (int y = 0; y < shown.Height(); ++y) {
+            for (int x = 0; x < shown.Width(); ++x) {
+                if (PixelOf(shown, x, y) != PixelOf(button_.Image(), x, y)) {
+                    caption.push_back(PixelOf(shown, x, y));
+                }
+            }
+        }
+        return caption;
+    }
+    void Send(UINT message, WPARAM wParam = 0, int x = 10, int y = 10) {
+        SendMessageW(button_.Window(), message, wParam, MAKELPARAM(x, y));
+    }
+    // The pointer `x`, `y` pixels from the button's top-left corner, then `ms` of messages.
+    void PointerAtFor(int x, int y, DWORD ms) {
+        POINT point = {x, y};
+        ClientToScreen(button_.Window(), &point);
+        SetCursorPos(point.x, point.y);
+        const DWORD end = GetTickCount() + ms;
+        do {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                DispatchMessageW(&message);
+            }
+            Sleep(10);
+        } while (static_cast<int>(end - GetTickCount()) > 0);
+    }
+
+    HWND parent_ = nullptr;
+    CommandSkinSet skins_;
+    std::array<PictureSurface, std::size(kSkins)> pictures_;
+    CommandWindow button_;
+    std::vector<std::pair<WPARAM, LPARAM>> commands_;
+};
+
+TEST_F(ButtonWindow, TheLookHasUnscaledCornersStretchedEdgesAndTheFaceGradientAtAnySize) {
+    for (const SIZE size : {SIZE{81, 25}, SIZE{150, 40}}) {
+        SetWindowPos(button_.Window(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        ASSERT_EQ(button_.Image().Width(), size.cx);
+        EXPECT_EQ(SkinShown(), CommandSkin::Normal) << size.cx;
+        // White at the top, light lavender grey at the bottom.
+        ExpectFace(kWhite, kLavender);
+    }
+    // Hovering an unfocused button shows HighLight with the face upside down.
+    button_.Initialize();
+    Send(WM_MOUSEMOVE);
+    EXPECT_EQ(SkinShown(), CommandSkin::HighLight);
+    ExpectFace(kLavender, kWhite);
+}
+
+TEST_F(ButtonWindow, ADisabledButtonShowsTheDisableSkinAGreyCaptionAndNeverClicks) {
+    const auto enabled = CaptionPixels();
+    ASSERT_FALSE(enabled.empty());
+    EXPECT_TRUE(std::all_of(enabled.begin(), enabled.end(),
+                            [](COLORREF p) { return GetRValue(p) < 0xC6; }));  // dark text
+    button_.SetEnabled(false);
+    EXPECT_EQ(SkinShown(), CommandSkin::Disable);
+    // Smoothed text blends with the face, but the embossed grey has light pixels too.
+    const auto disabled = CaptionPixels();
+    EXPECT_TRUE(std::any_of(disabled.begin(), disabled.end(),
+                            [](COLORREF p) { return GetRValue(p) > 0xE0; }));
+    Send(WM_LBUTTONDOWN, MK_LBUTTON);
+    Send(WM_LBUTTONUP);
+    EXPECT_TRUE(commands_.empty());
+    EXPECT_NE(GetFocus(), button_.Window());
+}
+
+TEST_F(ButtonWindow, AReleaseOverItClicksLikeAPushButtonAndAFirstPressFocusesIt) {
+    EXPECT_EQ(FindWindowExW(parent_, nullptr, L"SoravaneCommand", L"MMMM"), button_.Window());
+    button_.Initialize();
+    Send(WM_MOUSEMOVE);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON);
+    EXPECT_EQ(GetCapture(), button_.Window());
+    EXPECT_EQ(GetFocus(), button_.Window());
+    EXPECT_EQ(SkinShown(), CommandSkin::Pressed);
+    Send(WM_LBUTTONUP);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(SkinShown(), CommandSkin::HighLight);  // HighLightSelect's picture
+    Send(WM_RBUTTONDOWN, MK_RBUTTON);
+    Send(WM_RBUTTONUP);
+    ASSERT_EQ(commands_.size(), 2u);
+    for (const auto& [wParam, lParam] : commands_) {
+        EXPECT_EQ(wParam, MAKEWPARAM(kButtonId, BN_CLICKED));
+        EXPECT_EQ(reinterpret_cast<HWND>(lParam), button_.Window());
+    }
+    Send(WM_KILLFOCUS);
+    EXPECT_EQ(SkinShown(), CommandSkin::Normal);
+}
+
+TEST_F(ButtonWindow, TheTimerSeesThePointerLeaveAndAPressDraggedOffDoesNotClick) {
+    button_.Initialize();
+    Send(WM_MOUSEMOVE);
+    PointerAtFor(10, 10, 250);
+    EXPECT_EQ(SkinShown(), CommandSkin::HighLight);  // still over it
+    PointerAtFor(200, 10, 250);                      // over the parent
+    EXPECT_EQ(SkinShown(), CommandSkin::Normal);
+
+    PointerAtFor(10, 10, 0);
+    Send(WM_MOUSEMOVE);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON);
+    Send(WM_MOUSEMOVE, MK_LBUTTON, 200, 10);  // captured, but not over the button
+    PointerAtFor(200, 10, 250);
+    EXPECT_EQ(SkinShown(), CommandSkin::Selected);
+    Send(WM_LBUTTONUP, 0, 200, 10);
+    EXPECT_TRUE(commands_.empty());
+}
+
+}  // namespace

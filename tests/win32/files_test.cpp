@@ -1,0 +1,200 @@
+// The saver's files on Windows: what counts as an existing file, copying over an older copy,
+// the work folder, the program's folder, pictures saved as BMP files, and the settings file
+// with its Japanese keys.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "saver/runtime/files.h"
+#include "saver/runtime/picture_saving.h"
+#include "saver/runtime/picture_surface.h"
+#include "saver/settings/path_routines.h"
+#include "saver/settings/settings_file.h"
+#include "saver/settings/win32_file_port.h"
+#include "scene/bitmap/bitmap_decoder.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+const std::string kModeKey = "BGM\x8B\xE6\x95\xAA";
+const std::string kRepeatKey = "BGM\xD8\xCB\xDF\xB0\xC4";
+const std::string kFileKey = "BGM\xCC\xA7\xB2\xD9";
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::uint32_t Field(const std::string& bytes, std::size_t offset, std::size_t size) {
+    std::uint32_t value = 0;
+    std::memcpy(&value, bytes.data() + offset, size);
+    return value;
+}
+
+// The value on the line of `key`, without the blank Windows keeps after "=" (Wine drops it).
+std::string ValueOnLine(const std::string& bytes, const std::string& key) {
+    const std::size_t line = bytes.find("\n" + key + "=");
+    if (line == std::string::npos) {
+        return "(no line for the key)";
+    }
+    const std::size_t start = bytes.find_first_not_of(' ', line + key.size() + 2);
+    return bytes.substr(start, bytes.find_first_of("\r\n", start) - start);
+}
+
+TEST(FilesWin32, FileExistsForReadableFilesOnly) {
+    TempFolder temp;
+    const std::string file = temp.file("Soravane.dll");
+    WriteBytes(file, "MZ");
+    const std::string folder = temp.file("Music");
+    ASSERT_TRUE(CreateFolder(folder));
+    EXPECT_FALSE(CreateFolder(folder));  // there already
+    Win32FilePort port;
+
+    EXPECT_TRUE(FileExists(port, file));
+    EXPECT_TRUE(FileExists(port, file + "\\"));
+    EXPECT_FALSE(FileExists(port, folder));
+    EXPECT_FALSE(FileExists(port, temp.file("Soravane.data")));
+    EXPECT_FALSE(FileExists(port, ""));
+    EXPECT_FALSE(FileExists(port, temp.file("bad|name?.dll")));
+    // Another program writing the file does not hide it.
+    HANDLE writer = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(FileExists(port, file));
+    CloseHandle(writer);
+}
+
+TEST(FilesWin32, CopyReplacesAnOlderCopyButLeavesAReadOnlyOneAlone) {
+    TempFolder temp;
+    const std::string model = temp.file("Soravane.data");
+    const std::string copy = temp.file("Skymere.data");
+    WriteBytes(model, std::string("MS3D000000\x04\0\0\0", 14));
+    WriteBytes(copy, "an older, longer model file");
+    EXPECT_TRUE(CopyFileOver(model, copy));
+    EXPECT_EQ(ReadBytes(copy), ReadBytes(model));
+
+    WriteBytes(copy, "kept");
+    SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(CopyFileOver(model, copy));
+    EXPECT_EQ(ReadBytes(copy), "kept");
+    SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_FALSE(CopyFileOver(temp.file("missing.data"), copy));
+    EXPECT_EQ(ReadBytes(copy), "kept");
+}
+
+TEST(FilesWin32, ProgramFolderIsTheProgramsFolderWithoutTrailingBackslash) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string expected(path);
+    expected.resize(expected.find_last_of('\\'));
+    EXPECT_EQ(ProgramFolder(), expected);
+}
+
+TEST(FilesWin32, ASavedPictureIsA24BitBmpWithPaddedRowsBottomRowFirst) {
+    TempFolder temp;
+    PictureSurface picture;
+    ASSERT_TRUE(picture.Resize(5, 3));  // 15 bytes of pixels per row, padded to 16
+    for (const std::uint8_t byte : picture.Rows()) {
+        ASSERT_EQ(byte, 0);  // a new picture is black
+    }
+    const auto colour = [](int x, int y) { return RGB(x * 40 + 3, y * 50 + 5, (x + y) * 10 + 7); };
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            SetPixel(picture.Dc(), x, y, colour(x, y));
+        }
+    }
+    const std::string path = temp.file("Skymere1.bmp");
+    ASSERT_TRUE(SavePicture(picture, path));
+    const std::string file = ReadBytes(path);
+    ASSERT_EQ(file.size(), 14u + 40u + 16u * 3u);
+    EXPECT_EQ(file.substr(0, 2), "BM");
+    EXPECT_EQ(Field(file, 2, 4), file.size());
+    EXPECT_EQ(Field(file, 10, 4), 54u);
+    EXPECT_EQ(Field(file, 14, 4), 40u);
+    EXPECT_EQ(Field(file, 18, 4), 5u);
+    EXPECT_EQ(Field(file, 22, 4), 3u);  // positive: bottom row first
+    EXPECT_EQ(Field(file, 26, 2), 1u);
+    EXPECT_EQ(Field(file, 28, 2), 24u);
+    EXPECT_EQ(Field(file, 30, 4), 0u);  // BI_RGB
+    EXPECT_EQ(Field(file, 34, 4), 48u);
+    // The scene program's reader sees the pixels as drawn.
+    const BitmapDecodeResult decoded =
+        decodeBitmap(std::vector<std::uint8_t>(file.begin(), file.end()));
+    ASSERT_EQ(decoded.error, BitmapError::None);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            const std::uint8_t* rgb = &decoded.image->pixels[((2 - y) * 5 + x) * 3];
+            EXPECT_EQ(RGB(rgb[0], rgb[1], rgb[2]), colour(x, y)) << x << "," << y;
+        }
+    }
+}
+
+TEST(FilesWin32, SavingNeverReplacesAReadOnlyFileNorLeavesAPartialOne) {
+    TempFolder temp;
+    PictureSurface picture;
+    ASSERT_TRUE(picture.Resize(4, 4));
+    const std::string path = temp.file("Skymere1.bmp");
+    WriteBytes(path, "the older snapshot");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(SavePicture(picture, path));
+    EXPECT_EQ(ReadBytes(path), "the older snapshot");
+    EXPECT_EQ(GetFileAttributesA((path + ".partial").c_str()), INVALID_FILE_ATTRIBUTES);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(SavePicture(picture, path));
+    EXPECT_EQ(ReadBytes(path).size(), 14u + 40u + 12u * 4u);
+
+    EXPECT_FALSE(SavePicture(PictureSurface(), temp.file("empty.bmp")));
+    EXPECT_FALSE(SavePicture(picture, temp.file("missing\\Skymere1.bmp")));
+}
+
+TEST(FilesWin32, SettingsKeepTheKeysAsCodePage932BytesAndLoadBack) {
+    TempFolder temp;
+    const std::string folder = temp.file("saver");
+    ASSERT_TRUE(CreateFolder(folder));
+    const std::string music = temp.file("my song.mp3");
+    WriteBytes(music, "ID3");
+    Win32FilePort port;
+    ASSERT_TRUE(SaveSettings(port, folder, {.BGMMode = 2, .BGMRepeat = 3, .BGMFile = music}));
+
+    const std::string bytes = ReadBytes(folder + "\\Soravane.ini");
+    EXPECT_EQ(bytes.rfind("[Section]", 0), 0u);
+    EXPECT_EQ(ValueOnLine(bytes, kModeKey), "2");
+    EXPECT_EQ(ValueOnLine(bytes, kRepeatKey), "3");
+    EXPECT_EQ(ValueOnLine(bytes, kFileKey), music);
+    SharedState loaded;
+    LoadSettings(port, folder, loaded);
+    EXPECT_EQ(loaded.BGMMode, 2);
+    EXPECT_EQ(loaded.BGMRepeat, 3);
+    EXPECT_EQ(loaded.BGMFile, music);
+
+    // Long values come back whole (up to the largest Wine's profile functions take).
+    const std::string longValue = "C:\\" + std::string(32763, 'm');
+    ASSERT_TRUE(port.WriteIni("Section", kFileKey, longValue, folder + "\\Soravane.ini"));
+    EXPECT_TRUE(port.ReadIni("Section", kFileKey, folder + "\\Soravane.ini") == longValue);
+
+    EXPECT_FALSE(SaveSettings(port, temp.file("missing"), loaded));
+}
+
+TEST(FilesWin32, ABrokenSettingsFileReadsAsEmpty) {
+    TempFolder temp;
+    WriteBytes(temp.file("Soravane.ini"),
+               std::string("\0\xFF\xFE[Sec\r\n=\r\n\x8B\xE6=\r\n[]\r\n", 17));
+    Win32FilePort port;
+    SharedState loaded{.BGMMode = 1, .BGMRepeat = 7};
+    LoadSettings(port, std::filesystem::path(temp.file("x")).parent_path().string(), loaded);
+    EXPECT_EQ(loaded.BGMMode, 0);
+    EXPECT_EQ(loaded.BGMRepeat, 0);
+    EXPECT_EQ(loaded.BGMFile, "");
+}
+
+}  // namespace
