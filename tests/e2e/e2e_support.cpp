@@ -1,21 +1,14 @@
 #include "tests/e2e/e2e_support.h"
 
-#include <fstream>
-
 namespace e2e {
 
-std::string windowsPathOf(const std::string& unixPath) {
-    std::string path = "Z:" + unixPath;
+std::string shippedFile(const std::string& name) {
+    // The build folder through Wine's Z: drive.
+    std::string path = "Z:" + std::string(SORAVANE_BIN_DIR) + "/" + name;
     for (char& c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
+        c = c == '/' ? '\\' : c;
     }
     return path;
-}
-
-std::string shippedFile(const std::string& name) {
-    return windowsPathOf(std::string(SORAVANE_BIN_DIR) + "/" + name);
 }
 
 Process::Process(const std::string& commandLine) {
@@ -40,21 +33,17 @@ Process::Process(Process&& other) noexcept : info_(other.info_) {
 }
 
 Process& Process::operator=(Process&& other) noexcept {
-    if (this != &other) {
-        this->~Process();
-        info_ = other.info_;
-        other.info_ = {};
-    }
+    std::swap(info_, other.info_);
     return *this;
 }
 
 long Process::waitForExit(DWORD timeoutMs) const {
+    DWORD code = 0;
     if (info_.hProcess == nullptr ||
-        WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+        WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(info_.hProcess, &code)) {
         return -1;
     }
-    DWORD code = 0;
-    GetExitCodeProcess(info_.hProcess, &code);
     return static_cast<long>(code);
 }
 
@@ -65,15 +54,11 @@ void Process::kill() const {
     }
 }
 
-void sleepMs(DWORD ms) {
-    Sleep(ms);
-}
-
-HWND waitForWindow(const char* title, DWORD timeoutMs) {
+HWND waitFor(const std::function<HWND()>& find, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
-        if (HWND window = FindWindowA(nullptr, title)) {
-            return window;
+        if (HWND found = find()) {
+            return found;
         }
         if (GetTickCount() - start >= timeoutMs) {
             return nullptr;
@@ -82,15 +67,43 @@ HWND waitForWindow(const char* title, DWORD timeoutMs) {
     }
 }
 
+HWND waitForWindow(const char* title, DWORD timeoutMs) {
+    return waitFor([title] { return FindWindowA(nullptr, title); }, timeoutMs);
+}
+
 bool waitForNoWindow(const char* title, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (FindWindowA(nullptr, title) != nullptr) {
-        if (GetTickCount() - start >= timeoutMs) {
-            return false;
-        }
-        Sleep(50);
-    }
-    return true;
+    const auto gone = [title] {
+        return FindWindowA(nullptr, title) == nullptr ? GetDesktopWindow() : nullptr;
+    };
+    return waitFor(gone, timeoutMs) != nullptr;
+}
+
+HANDLE openProcessOf(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    return processId != 0 ? OpenProcess(SYNCHRONIZE, FALSE, processId) : nullptr;
+}
+
+HWND findChildByText(HWND parent, const std::string& caption) {
+    struct Search {
+        std::wstring caption;
+        HWND found = nullptr;
+    } search;
+    search.caption.resize(caption.size());
+    search.caption.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, caption.data(), static_cast<int>(caption.size()),
+                            search.caption.data(), static_cast<int>(caption.size()))));
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM parameter) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(parameter);
+            wchar_t text[512] = {};
+            GetWindowTextW(child, text, 512);
+            search.found = search.caption == text ? child : nullptr;
+            return search.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 DisplayMode currentDisplayMode() {
@@ -101,8 +114,6 @@ DisplayMode currentDisplayMode() {
 }
 
 void pressKey(WORD virtualKey) {
-    // Held for a tenth of a second as a finger would: a program that samples key state
-    // between messages must see the key down.
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = virtualKey;
@@ -112,67 +123,46 @@ void pressKey(WORD virtualKey) {
     SendInput(1, &input, sizeof input);
 }
 
-void moveAndClickMouse(int dx, int dy) {
-    INPUT inputs[3] = {};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dx = dx;
-    inputs[0].mi.dy = dy;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[2].type = INPUT_MOUSE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, inputs, sizeof(INPUT));
+void clickWindow(HWND window) {
+    RECT onScreen = {};
+    GetWindowRect(window, &onScreen);
+    SetCursorPos((onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2);
+    Sleep(200);  // a button notices the pointer over it
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendInput(1, &input, sizeof input);
+    Sleep(100);
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof input);
 }
 
 ScreenShot captureScreen() {
     ScreenShot shot;
     shot.width = GetSystemMetrics(SM_CXSCREEN);
     shot.height = GetSystemMetrics(SM_CYSCREEN);
+    shot.pixels.resize(static_cast<size_t>(shot.width) * shot.height);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, shot.width, shot.height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = shot.width;
     info.bmiHeader.biHeight = -shot.height;  // top row first
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (section != nullptr) {
-        HGDIOBJ old = SelectObject(memory, section);
-        BitBlt(memory, 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
-        GdiFlush();
-        const DWORD* source = static_cast<const DWORD*>(bits);
-        shot.pixels.assign(source, source + static_cast<size_t>(shot.width) * shot.height);
-        for (DWORD& pixel : shot.pixels) {
-            pixel &= 0x00FFFFFF;
-        }
-        SelectObject(memory, old);
-        DeleteObject(section);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(shot.height), shot.pixels.data(), &info,
+              DIB_RGB_COLORS);
+    for (DWORD& pixel : shot.pixels) {
+        pixel &= 0x00FFFFFF;
     }
+    DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return shot;
-}
-
-bool ScreenShot::saveBmp(const std::string& path) const {
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER header = {};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = -height;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    const DWORD imageBytes = static_cast<DWORD>(pixels.size() * sizeof(DWORD));
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + imageBytes;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(reinterpret_cast<const char*>(pixels.data()), imageBytes);
-    return static_cast<bool>(out);
 }
 
 }  // namespace e2e

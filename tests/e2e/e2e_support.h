@@ -1,8 +1,10 @@
 #pragma once
 // Helpers for end-to-end scenarios: the shipped programs started as a user's system would
-// start them, inside the test run's private Wine prefix and X display.
+// start them, inside the test run's private Wine prefix and X display, and looked at and
+// handled as a user would.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,9 +12,6 @@ namespace e2e {
 
 // The Windows path of a file in the build's output folder (Soravane.dll, Soravane.data, ...).
 std::string shippedFile(const std::string& name);
-
-// The Windows path of a Linux path, through Wine's Z: drive.
-std::string windowsPathOf(const std::string& unixPath);
 
 // A started program; the handle is closed (the program left running) when this goes away.
 class Process {
@@ -33,20 +32,27 @@ private:
     PROCESS_INFORMATION info_ = {};
 };
 
-// Waits until a top-level window with this title exists (null after the timeout).
+// What `find` finds within `timeoutMs`, asking every 50 ms (null after the timeout).
+HWND waitFor(const std::function<HWND()>& find, DWORD timeoutMs);
+// A top-level window with this title, once it exists.
 HWND waitForWindow(const char* title, DWORD timeoutMs);
-// Waits until no top-level window with this title exists.
 bool waitForNoWindow(const char* title, DWORD timeoutMs);
+// The process that owns `window`, to wait for (null when it cannot be opened).
+HANDLE openProcessOf(HWND window);
+
+// The first window below `parent`, at any depth, with this caption (UTF-8).
+HWND findChildByText(HWND parent, const std::string& caption);
 
 struct DisplayMode {
     DWORD width, height, bits;
+    friend bool operator==(const DisplayMode&, const DisplayMode&) = default;
 };
 DisplayMode currentDisplayMode();
 
 // Presses a key for 100 ms and releases it, as the keyboard would (to the foreground window).
 void pressKey(WORD virtualKey);
-// Moves the mouse by (dx, dy) and clicks the left button.
-void moveAndClickMouse(int dx, int dy);
+// A left click of the real mouse in the middle of `window`.
+void clickWindow(HWND window);
 
 // The screen's pixels now, top row first, as 0x00RRGGBB.
 struct ScreenShot {
@@ -54,10 +60,7 @@ struct ScreenShot {
     int height = 0;
     std::vector<DWORD> pixels;
     DWORD at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-    bool saveBmp(const std::string& path) const;
 };
 ScreenShot captureScreen();
-
-void sleepMs(DWORD ms);
 
 }  // namespace e2e

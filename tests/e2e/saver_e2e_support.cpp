@@ -4,57 +4,42 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <vector>
 
+#include "contract/work_folder.h"
 #include "scene/bitmap/bitmap_decoder.h"
+#include "tests/support/bmp_file_writer.h"
 
 namespace e2e {
-
 namespace {
 
-constexpr const char* kShippedFiles[] = {"Soravane.scr", "Soravane.dll", "Soravane.data"};
-
-std::string newFolderPath() {
-    std::random_device seed;
-    return (std::filesystem::temp_directory_path() /
-            ("soravane-saver-" + std::to_string(seed()) + std::to_string(seed())))
-        .string();
-}
-
-void clearAttributesIn(const std::filesystem::path& folder) {
+// Removes `folder` with everything in it, read-only files included.
+void removeFolder(const std::string& folder) {
     std::error_code ignored;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
         SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
+    std::filesystem::remove_all(folder, ignored);
 }
 
 }  // namespace
 
-SaverFolder::SaverFolder() : folder_(newFolderPath()) {
+SaverFolder::SaverFolder() {
+    std::random_device seed;
+    folder_ = (std::filesystem::temp_directory_path() /
+               ("soravane-saver-" + std::to_string(seed()) + std::to_string(seed())))
+                  .string();
     complete_ = CreateDirectoryA(folder_.c_str(), nullptr) != FALSE;
-    for (const char* name : kShippedFiles) {
+    for (const char* name : {"Soravane.scr", "Soravane.dll", "Soravane.data"}) {
         complete_ = CopyFileA(shippedFile(name).c_str(), file(name).c_str(), FALSE) && complete_;
     }
 }
 
 SaverFolder::~SaverFolder() {
-    clearAttributesIn(folder_);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-}
-
-void SaverFolder::remove(const std::string& name) const {
-    DeleteFileA(file(name).c_str());
+    removeFolder(folder_);
 }
 
 Process SaverFolder::startSaver(const std::string& arguments) const {
     return Process('"' + file("Soravane.scr") + "\" " + arguments);
-}
-
-void removeWorkFolder() {
-    clearAttributesIn("C:\\qorvin");
-    std::error_code ignored;
-    std::filesystem::remove_all("C:\\qorvin", ignored);
 }
 
 bool fileExists(const std::string& path) {
@@ -66,12 +51,47 @@ std::string readFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::optional<int> cursorDisplayCount(HWND window) {
-    const SharedInput shared(window);
-    if (!shared.attached()) {
+bool writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+    return static_cast<bool>(out);
+}
+
+void removeWorkFolder() {
+    removeFolder(contract::kWorkFolder);
+}
+
+bool prepareWorkFolder(const WorkFiles& files) {
+    CreateDirectoryA(contract::kWorkFolder, nullptr);
+    const auto writeOrRemove = [](bool wanted, const char* path, int size, DWORD colour) {
+        DeleteFileA(path);
+        const TestRgb rgb = {static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
+                             static_cast<uint8_t>(colour)};
+        return !wanted || writeSolidTestBmp(path, size, size, rgb);
+    };
+    bool ok = writeOrRemove(files.sky, contract::kSkyBitmapPath, 64, kSkyColour);
+    ok = writeOrRemove(files.ground, contract::kGroundBitmapPath, 64, kGroundColour) && ok;
+    ok = writeOrRemove(files.smoke, contract::kSmokeBitmapPath, 32, 0xFFFFFF) && ok;
+    DeleteFileA(contract::kModelPath);
+    return (!files.model ||
+            CopyFileA(shippedFile("Soravane.data").c_str(), contract::kModelPath, FALSE)) &&
+           ok;
+}
+
+std::optional<RgbImage> readBitmap(const std::string& path) {
+    const std::string bytes = readFile(path);
+    BitmapDecodeResult decoded =
+        decodeBitmap(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    if (decoded.error != BitmapError::None) {
         return std::nullopt;
     }
-    return shared.cursorDisplayCount();
+    return std::move(*decoded.image);
+}
+
+DWORD pixelAt(const RgbImage& image, int x, int y) {
+    const std::size_t at = (static_cast<std::size_t>(image.height - 1 - y) * image.width + x) * 3;
+    return static_cast<DWORD>(image.pixels[at]) << 16 |
+           static_cast<DWORD>(image.pixels[at + 1]) << 8 | image.pixels[at + 2];
 }
 
 SharedInput::SharedInput(HWND window) {
@@ -95,65 +115,57 @@ int SharedInput::cursorDisplayCount() const {
     return count;
 }
 
-HWND waitForMessageBox(const wchar_t* caption, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (HWND box = FindWindowW(L"#32770", caption)) {
-            return box;
-        }
-        if (GetTickCount() - start >= timeoutMs) {
-            return nullptr;
-        }
-        Sleep(50);
-    }
+DWORD desktopPatternColour(int x, int y) {
+    return static_cast<DWORD>(x % 256) << 16 | static_cast<DWORD>(x / 256 * 30 + 10) << 8 |
+           static_cast<DWORD>(y % 256);
 }
 
-std::string messageBoxText(HWND box) {
-    // The text is the box's one static control with text (the icon's has none).
-    std::wstring text;
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM found) -> BOOL {
-            wchar_t className[32] = {};
-            GetClassNameW(child, className, 32);
-            if (lstrcmpiW(className, L"Static") != 0 || GetWindowTextLengthW(child) == 0) {
-                return TRUE;
+DesktopPattern::DesktopPattern() {
+    constexpr wchar_t kClassName[] = L"SoravaneTestDesktopPattern";
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam,
+                                 LPARAM lParam) -> LRESULT {
+        if (message == WM_ERASEBKGND) {
+            return 1;  // the paint covers every pixel
+        }
+        if (message != WM_PAINT) {
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        const int width = GetSystemMetrics(SM_CXSCREEN);
+        const int height = GetSystemMetrics(SM_CYSCREEN);
+        std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                pixels[static_cast<std::size_t>(y) * width + x] = desktopPatternColour(x, y);
             }
-            std::wstring& result = *reinterpret_cast<std::wstring*>(found);
-            result.resize(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1);
-            result.resize(static_cast<std::size_t>(
-                GetWindowTextW(child, result.data(), static_cast<int>(result.size()))));
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&text));
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                          nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), bytes,
-                        nullptr, nullptr);
-    return utf8;
-}
-
-HANDLE openProcessOf(HWND window) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    return processId != 0 ? OpenProcess(SYNCHRONIZE, FALSE, processId) : nullptr;
-}
-
-std::optional<RgbImage> readBitmap(const std::string& path) {
-    const std::string bytes = readFile(path);
-    const std::vector<std::uint8_t> file(bytes.begin(), bytes.end());
-    BitmapDecodeResult decoded = decodeBitmap(file);
-    if (decoded.error != BitmapError::None) {
-        return std::nullopt;
+        }
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info,
+                          DIB_RGB_COLORS);
+        EndPaint(window, &paint);
+        return 0;
+    };
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass);
+    window_ = CreateWindowExW(WS_EX_TOPMOST, kClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0,
+                              GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    for (int i = 0; i < 50 && window_ != nullptr; ++i) {  // let it paint
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
     }
-    return std::move(*decoded.image);
 }
 
-DWORD pixelAt(const RgbImage& image, int x, int y) {
-    const std::size_t at = (static_cast<std::size_t>(image.height - 1 - y) * image.width + x) * 3;
-    return static_cast<DWORD>(image.pixels[at]) << 16 |
-           static_cast<DWORD>(image.pixels[at + 1]) << 8 | image.pixels[at + 2];
+DesktopPattern::~DesktopPattern() {
+    DestroyWindow(window_);
 }
 
 }  // namespace e2e

@@ -1,11 +1,12 @@
 #pragma once
-// Helpers for the saver's end-to-end scenarios: a fresh folder holding the three shipped
-// files, the work folder emptied, the saver's cursor count, the message box it shows, and the
-// bitmaps it writes.
+// Helpers for the saver's and the scene program's scenarios: a folder holding the three
+// shipped files, the work folder, the saver's cursor count, a recognisable desktop, and the
+// bitmaps the saver writes.
 #include <windows.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "scene/rgb_image.h"
 #include "tests/e2e/e2e_support.h"
@@ -24,7 +25,6 @@ public:
     bool complete() const { return complete_; }
     // The Windows path of `name` in the folder.
     std::string file(const std::string& name) const { return folder_ + "\\" + name; }
-    void remove(const std::string& name) const;
     // Starts the saver with `arguments` after its quoted path, as the system does.
     Process startSaver(const std::string& arguments) const;
 
@@ -33,17 +33,32 @@ private:
     bool complete_ = false;
 };
 
-// Removes C:\qorvin and everything in it, read-only files included.
-void removeWorkFolder();
 bool fileExists(const std::string& path);
 std::string readFile(const std::string& path);
+bool writeFile(const std::string& path, const std::string& bytes);
 
-// The cursor's display count on the thread that owns `window` (negative: hidden), read by
-// sharing that thread's input state for a moment. Nothing when it cannot be shared.
-std::optional<int> cursorDisplayCount(HWND window);
+// Removes C:\qorvin and everything in it, read-only files included.
+void removeWorkFolder();
 
-// Shares this thread's input state with the thread that owns `window` until destroyed, so
-// that its cursor count can still be read after that thread has gone.
+// The work folder as the saver leaves it for the scene, in plain colours that screen checks
+// tell apart; each file written, or removed when not wanted.
+inline constexpr DWORD kSkyColour = 0x0000FF;     // 0x00RRGGBB
+inline constexpr DWORD kGroundColour = 0x00C800;  // the "desktop"
+struct WorkFiles {
+    bool model = true;
+    bool sky = true;
+    bool ground = true;
+    bool smoke = true;
+};
+bool prepareWorkFolder(const WorkFiles& files);
+
+// The bitmap file at `path`, decoded (bottom row first); nothing when it is unreadable.
+std::optional<RgbImage> readBitmap(const std::string& path);
+// The pixel at (x, y), y counted from the top, as 0x00RRGGBB.
+DWORD pixelAt(const RgbImage& image, int x, int y);
+
+// Shares this thread's input state with the thread that owns `window` while it lives, so that
+// the cursor's display count of that thread can be read, also after the thread has gone.
 class SharedInput {
 public:
     explicit SharedInput(HWND window);
@@ -52,25 +67,27 @@ public:
     SharedInput& operator=(const SharedInput&) = delete;
 
     bool attached() const { return attached_; }
-    // The shared display count.
-    int cursorDisplayCount() const;
+    int cursorDisplayCount() const;  // negative: hidden
 
 private:
     DWORD otherThread_ = 0;
     bool attached_ = false;
 };
 
-// A message box titled `caption`, once it is there (null after the timeout).
-HWND waitForMessageBox(const wchar_t* caption, DWORD timeoutMs);
-// The text of a message box, as UTF-8.
-std::string messageBoxText(HWND box);
+// A topmost window over the whole primary screen in which every column has its own colour
+// (desktopPatternColour), so that a snapshot tells where each column came from.
+DWORD desktopPatternColour(int x, int y);
+class DesktopPattern {
+public:
+    DesktopPattern();
+    ~DesktopPattern();
+    DesktopPattern(const DesktopPattern&) = delete;
+    DesktopPattern& operator=(const DesktopPattern&) = delete;
 
-// The process of the window's owner, to wait for (null when it cannot be opened).
-HANDLE openProcessOf(HWND window);
+    bool shown() const { return window_ != nullptr; }
 
-// The bitmap file at `path`, decoded (bottom row first); nothing when it is unreadable.
-std::optional<RgbImage> readBitmap(const std::string& path);
-// The pixel at (x, y), y counted from the top, as 0x00RRGGBB.
-DWORD pixelAt(const RgbImage& image, int x, int y);
+private:
+    HWND window_ = nullptr;
+};
 
 }  // namespace e2e

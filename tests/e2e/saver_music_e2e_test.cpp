@@ -5,49 +5,19 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "contract/work_folder.h"
-#include "tests/e2e/e2e_support.h"
 #include "tests/e2e/saver_e2e_support.h"
 
 namespace {
 
-using e2e::Process;
-
-// One second of 8-bit mono silence at 8000 Hz.
-std::vector<char> SilentWav() {
-    constexpr unsigned kRate = 8000;
-    std::vector<char> file(44 + kRate, static_cast<char>(128));
-    const auto put = [&](std::size_t at, const char* text) {
-        std::copy(text, text + 4, file.begin() + static_cast<std::ptrdiff_t>(at));
-    };
-    const auto put32 = [&](std::size_t at, unsigned value) {
-        for (int i = 0; i < 4; ++i) {
-            file[at + i] = static_cast<char>(value >> (8 * i));
-        }
-    };
-    put(0, "RIFF");
-    put32(4, 36 + kRate);
-    put(8, "WAVE");
-    put(12, "fmt ");
-    put32(16, 16);
-    put32(20, 1 | 1 << 16);  // PCM, one channel
-    put32(24, kRate);
-    put32(28, kRate);        // bytes per second
-    put32(32, 1 | 8 << 16);  // one byte per frame, 8 bits
-    put(36, "data");
-    put32(40, kRate);
-    return file;
-}
-
-bool WriteFile(const std::string& path, const std::string& bytes) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
+// One second of 8-bit mono silence at 8000 Hz: RIFF size 8036, PCM, one channel, 8000 frames
+// of one byte each second, 8 bits, 8000 bytes of data.
+std::string SilentWav() {
+    using namespace std::string_literals;
+    return "RIFF\x64\x1F\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1F\0\0\x40\x1F\0\0\x01\0\x08\0"
+           "data\x40\x1F\0\0"s +
+           std::string(8000, static_cast<char>(128));
 }
 
 // Whether someone holds `path` open so that it cannot be opened for writing alone.
@@ -64,15 +34,15 @@ TEST(SaverMusic, AWavFileLoopsWhileTheSceneRunsAndIsReleasedAtTheEnd) {
     e2e::SaverFolder folder;
     ASSERT_TRUE(folder.complete());
     const std::string music = folder.file("Loop Music.Wav");  // blanks and letter case
-    const std::vector<char> wav = SilentWav();
-    ASSERT_TRUE(WriteFile(music, std::string(wav.begin(), wav.end())));
+    ASSERT_TRUE(e2e::writeFile(music, SilentWav()));
     // Music source 2 (a sound file) with that file, under the Japanese keys.
-    ASSERT_TRUE(WriteFile(folder.file("Soravane.ini"),
-                          "[Section]\r\nBGM\x8B\xE6\x95\xAA= 2\r\nBGM\xD8\xCB\xDF\xB0\xC4= 0\r\n"
-                          "BGM\xCC\xA7\xB2\xD9=" +
-                              music + "\r\n"));
+    ASSERT_TRUE(
+        e2e::writeFile(folder.file("Soravane.ini"),
+                       "[Section]\r\nBGM\x8B\xE6\x95\xAA= 2\r\nBGM\xD8\xCB\xDF\xB0\xC4= 0\r\n"
+                       "BGM\xCC\xA7\xB2\xD9=" +
+                           music + "\r\n"));
 
-    Process saver = folder.startSaver("/s");
+    e2e::Process saver = folder.startSaver("/s");
     ASSERT_TRUE(saver.started());
     HWND scene = e2e::waitForWindow(contract::kSceneWindowTitle, 30000);
     ASSERT_NE(scene, nullptr);

@@ -3,18 +3,13 @@
 // while it runs, and the saver gone soon after the scene, with the cursor shown again.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <optional>
 #include <string>
 
 #include "contract/work_folder.h"
-#include "tests/e2e/e2e_support.h"
-#include "tests/e2e/saver_desktop_pattern.h"
 #include "tests/e2e/saver_e2e_support.h"
 
 namespace {
-
-using e2e::Process;
 
 constexpr DWORD kSceneStartTimeoutMs = 30000;
 // The saver looks for the scene window every 500 ms; the rest is the process ending.
@@ -31,36 +26,35 @@ protected:
             PostMessageA(scene, WM_CLOSE, 0, 0);
             e2e::waitForNoWindow(contract::kSceneWindowTitle, 10000);
         }
-        if (saver && saver->running()) {
-            saver->kill();
+        if (saver.running()) {
+            saver.kill();
         }
     }
 
     // Starts the saver and waits for the scene window.
     HWND startRun(const std::string& arguments) {
-        saver.emplace(folder.startSaver(arguments));
-        EXPECT_TRUE(saver->started());
+        saver = folder.startSaver(arguments);
+        EXPECT_TRUE(saver.started());
         return e2e::waitForWindow(contract::kSceneWindowTitle, kSceneStartTimeoutMs);
     }
 
-    // Ends the scene with a close request and expects the saver to follow it.
-    void closeSceneAndExpectSaverToEnd(HWND scene) {
+    // Ends the scene (by Escape or a close request) and expects the saver to follow it.
+    void endSceneAndExpectSaverToFollow(HWND scene, bool byEscape) {
         const HANDLE sceneProcess = e2e::openProcessOf(scene);
-        PostMessageA(scene, WM_CLOSE, 0, 0);
-        expectSaverEndsAfter(sceneProcess);
-    }
-
-    void expectSaverEndsAfter(HANDLE sceneProcess) {
         ASSERT_NE(sceneProcess, nullptr);
+        if (byEscape) {
+            SetForegroundWindow(scene);
+            e2e::pressKey(VK_ESCAPE);
+        } else {
+            PostMessageA(scene, WM_CLOSE, 0, 0);
+        }
         EXPECT_EQ(WaitForSingleObject(sceneProcess, 15000), WAIT_OBJECT_0);
         CloseHandle(sceneProcess);
-        const DWORD sceneEnded = GetTickCount();
-        EXPECT_EQ(saver->waitForExit(kSaverEndAfterSceneMs), 0);
-        std::printf("saver ended %lu ms after the scene\n", GetTickCount() - sceneEnded);
+        EXPECT_EQ(saver.waitForExit(kSaverEndAfterSceneMs), 0);
     }
 
     e2e::SaverFolder folder;
-    std::optional<Process> saver;
+    e2e::Process saver;
 };
 
 TEST_F(SaverRun, WritesTheWorkFolderStartsTheSceneAndEndsAfterEscape) {
@@ -68,15 +62,14 @@ TEST_F(SaverRun, WritesTheWorkFolderStartsTheSceneAndEndsAfterEscape) {
     ASSERT_TRUE(desktop->shown());
     HWND scene = startRun("/s");
     ASSERT_NE(scene, nullptr);
-    EXPECT_TRUE(saver->running());
 
     // The snapshot: the screen's size, column x holding desktop column 1023 - x.
     const std::optional<RgbImage> ground = e2e::readBitmap(contract::kGroundBitmapPath);
     ASSERT_TRUE(ground.has_value());
     ASSERT_EQ(ground->width, 1024);
     ASSERT_EQ(ground->height, 768);
-    for (const int y : {0, 1, 384, 766, 767}) {
-        for (const int x : {0, 1, 255, 256, 511, 512, 767, 768, 1022, 1023}) {
+    for (const int y : {0, 384, 767}) {
+        for (const int x : {0, 1, 255, 256, 511, 512, 1022, 1023}) {
             EXPECT_EQ(e2e::pixelAt(*ground, x, y), e2e::desktopPatternColour(1023 - x, y))
                 << "snapshot pixel " << x << "," << y;
         }
@@ -86,65 +79,29 @@ TEST_F(SaverRun, WritesTheWorkFolderStartsTheSceneAndEndsAfterEscape) {
               e2e::readFile(SORAVANE_SOURCE_DIR "/saver/resources/puff.bmp"));
     EXPECT_EQ(e2e::readFile(contract::kSkyBitmapPath),
               e2e::readFile(SORAVANE_SOURCE_DIR "/saver/resources/sky.bmp"));
-    const std::string model = e2e::readFile(contract::kModelPath);
-    EXPECT_FALSE(model.empty());
-    EXPECT_TRUE(model == e2e::readFile(folder.file("Soravane.data")));
-
+    EXPECT_TRUE(e2e::readFile(contract::kModelPath) == e2e::readFile(folder.file("Soravane.data")));
     desktop.reset();  // the scene's window alone on the screen, for the key press
 
     HWND saverForm = FindWindowA(nullptr, contract::kSaverWindowTitle);
     ASSERT_NE(saverForm, nullptr);
     EXPECT_FALSE(IsWindowVisible(saverForm));
-    // Keep the saver's input state shared to the end: its cursor count outlives it here.
+    // Kept to the end: the saver's cursor count outlives it here.
     const e2e::SharedInput saverInput(saverForm);
     ASSERT_TRUE(saverInput.attached());
     EXPECT_EQ(saverInput.cursorDisplayCount(), -1);
-
-    const HANDLE sceneProcess = e2e::openProcessOf(scene);
-    SetForegroundWindow(scene);
-    e2e::pressKey(VK_ESCAPE);
-    expectSaverEndsAfter(sceneProcess);
+    endSceneAndExpectSaverToFollow(scene, true);
     EXPECT_EQ(saverInput.cursorDisplayCount(), 0);
-    EXPECT_EQ(FindWindowA(nullptr, contract::kSaverWindowTitle), nullptr);
 }
 
-TEST_F(SaverRun, EverySpellingOfTheRunSwitchHidesTheCursorAndRunsTheScene) {
-    for (const char* arguments : {"-S", "/s   ", "/S"}) {
-        e2e::removeWorkFolder();
+TEST_F(SaverRun, OnlyTheRunSwitchHidesTheCursor) {
+    for (const auto& [arguments, count] : {std::pair{"-S", -1}, std::pair{"", 0}}) {
         HWND scene = startRun(arguments);
         ASSERT_NE(scene, nullptr) << arguments;
-        EXPECT_TRUE(e2e::fileExists(contract::kGroundBitmapPath)) << arguments;
-        EXPECT_EQ(e2e::cursorDisplayCount(FindWindowA(nullptr, contract::kSaverWindowTitle)), -1)
-            << arguments;
-        closeSceneAndExpectSaverToEnd(scene);
+        const e2e::SharedInput saverInput(FindWindowA(nullptr, contract::kSaverWindowTitle));
+        ASSERT_TRUE(saverInput.attached());
+        EXPECT_EQ(saverInput.cursorDisplayCount(), count) << '"' << arguments << '"';
+        endSceneAndExpectSaverToFollow(scene, false);
     }
-}
-
-TEST_F(SaverRun, WithoutArgumentsRunsWithTheCursorLeftAlone) {
-    HWND scene = startRun("");
-    ASSERT_NE(scene, nullptr);
-    EXPECT_EQ(e2e::cursorDisplayCount(FindWindowA(nullptr, contract::kSaverWindowTitle)), 0);
-    closeSceneAndExpectSaverToEnd(scene);
-}
-
-TEST_F(SaverRun, AReadOnlyOldSnapshotIsKeptAndTheSceneStartsAllTheSame) {
-    CreateDirectoryA(contract::kWorkFolder, nullptr);
-    const std::string oldSnapshot = e2e::readFile(SORAVANE_SOURCE_DIR "/saver/resources/puff.bmp");
-    {
-        FILE* file = std::fopen(contract::kGroundBitmapPath, "wb");
-        ASSERT_NE(file, nullptr);
-        std::fwrite(oldSnapshot.data(), 1, oldSnapshot.size(), file);
-        std::fclose(file);
-    }
-    SetFileAttributesA(contract::kGroundBitmapPath, FILE_ATTRIBUTE_READONLY);
-
-    HWND scene = startRun("/s");
-    ASSERT_NE(scene, nullptr);
-    EXPECT_TRUE(e2e::readFile(contract::kGroundBitmapPath) == oldSnapshot);
-    // The steps after the failed one ran.
-    EXPECT_TRUE(e2e::fileExists(contract::kSkyBitmapPath));
-    EXPECT_TRUE(e2e::fileExists(contract::kModelPath));
-    closeSceneAndExpectSaverToEnd(scene);
 }
 
 TEST_F(SaverRun, LogOffShutdownOrACloseRequestEndTheSaverButNotTheScene) {
@@ -154,10 +111,8 @@ TEST_F(SaverRun, LogOffShutdownOrACloseRequestEndTheSaverButNotTheScene) {
         HWND saverForm = FindWindowA(nullptr, contract::kSaverWindowTitle);
         const e2e::SharedInput saverInput(saverForm);
         ASSERT_TRUE(saverInput.attached());
-        EXPECT_EQ(saverInput.cursorDisplayCount(), -1);
-
         PostMessageA(saverForm, request, TRUE, request == WM_CLOSE ? 0 : ENDSESSION_LOGOFF);
-        EXPECT_EQ(saver->waitForExit(5000), 0) << "message " << request;
+        EXPECT_EQ(saver.waitForExit(5000), 0) << "message " << request;
         EXPECT_EQ(saverInput.cursorDisplayCount(), 0) << "message " << request;
         // The saver never closes the scene: it runs on until the user ends it.
         EXPECT_EQ(FindWindowA(nullptr, contract::kSceneWindowTitle), scene);
@@ -170,30 +125,21 @@ TEST_F(SaverRun, WhenTheSceneCannotRunTheSaverEndsAtItsFirstLooks) {
     // A scene program that Windows cannot start, and one that starts but finds no model and
     // ends without a window: neither leaves the saver waiting for the start-up limit.
     for (const char* broken : {"Soravane.dll", "Soravane.data"}) {
-        {
-            FILE* file = std::fopen(folder.file(broken).c_str(), "wb");
-            ASSERT_NE(file, nullptr);
-            std::fputs("not what it should be", file);
-            std::fclose(file);
-        }
-        saver.emplace(folder.startSaver("/s"));
-        ASSERT_TRUE(saver->started());
-        EXPECT_EQ(saver->waitForExit(10000), 0) << broken;
+        ASSERT_TRUE(e2e::writeFile(folder.file(broken), "not what it should be"));
+        saver = folder.startSaver("/s");
+        EXPECT_EQ(saver.waitForExit(10000), 0) << broken;
         EXPECT_EQ(FindWindowA(nullptr, contract::kSceneWindowTitle), nullptr) << broken;
-        // The files were written all the same.
         EXPECT_TRUE(e2e::fileExists(contract::kGroundBitmapPath)) << broken;
         CopyFileA(e2e::shippedFile(broken).c_str(), folder.file(broken).c_str(), FALSE);
     }
 }
 
-TEST_F(SaverRun, ASecondRunWhileTheFirstRunsEndsAtOnce) {
+TEST_F(SaverRun, ASecondStartWhileTheFirstRunsEndsAtOnce) {
     HWND scene = startRun("/s");
     ASSERT_NE(scene, nullptr);
-    Process second = folder.startSaver("/s");
-    ASSERT_TRUE(second.started());
-    EXPECT_EQ(second.waitForExit(10000), 0);
-    EXPECT_TRUE(saver->running());
-    closeSceneAndExpectSaverToEnd(scene);
+    EXPECT_EQ(folder.startSaver("/s").waitForExit(10000), 0);
+    EXPECT_TRUE(saver.running());
+    endSceneAndExpectSaverToFollow(scene, false);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "contract/work_folder.h"
 #include "tests/e2e/e2e_support.h"
-#include "tests/e2e/work_folder_setup.h"
+#include "tests/e2e/saver_e2e_support.h"
 
 namespace {
 
@@ -31,12 +31,7 @@ protected:
         return e2e::waitForWindow(contract::kSceneWindowTitle, kStartTimeoutMs);
     }
 
-    void expectDisplayRestored() const {
-        const e2e::DisplayMode after = e2e::currentDisplayMode();
-        EXPECT_EQ(after.width, before.width);
-        EXPECT_EQ(after.height, before.height);
-        EXPECT_EQ(after.bits, before.bits);
-    }
+    void expectDisplayRestored() const { EXPECT_EQ(e2e::currentDisplayMode(), before); }
 
     e2e::DisplayMode before{};
     Process scene;
@@ -84,10 +79,7 @@ TEST_F(SceneProgram, CoversTheScreenWithSkyGroundJetAndSmokeUntilEscape) {
     EXPECT_EQ(rect.top, 0);
     EXPECT_EQ(rect.right, 1024);
     EXPECT_EQ(rect.bottom, 768);
-    const e2e::DisplayMode mode = e2e::currentDisplayMode();
-    EXPECT_EQ(mode.width, 1024u);
-    EXPECT_EQ(mode.height, 768u);
-    EXPECT_EQ(mode.bits, 32u);
+    EXPECT_EQ(e2e::currentDisplayMode(), (e2e::DisplayMode{1024, 768, 32}));
 
     // The camera is placed at random near the jet, sometimes looking steeply down with no sky
     // in the picture: look at several frames over some seconds.
@@ -96,9 +88,8 @@ TEST_F(SceneProgram, CoversTheScreenWithSkyGroundJetAndSmokeUntilEscape) {
     int smokeShots = 0;
     int shots = 0;
     for (; shots < 12 && (skyShots == 0 || groundShots == 0 || smokeShots == 0); ++shots) {
-        e2e::sleepMs(shots == 0 ? 2000 : 700);
+        Sleep(shots == 0 ? 2000 : 700);
         const e2e::ScreenShot shot = e2e::captureScreen();
-        shot.saveBmp("scene-e2e.bmp");  // for a person to look at
         int sky = 0;
         int ground = 0;
         int whitened = 0;
@@ -129,22 +120,16 @@ TEST_F(SceneProgram, CoversTheScreenWithSkyGroundJetAndSmokeUntilEscape) {
     expectDisplayRestored();
 }
 
-TEST_F(SceneProgram, OtherKeysAndTheMouseChangeNothing) {
+TEST_F(SceneProgram, OtherKeysAndTheMouseChangeNothingButACloseRequestEndsIt) {
     HWND window = start();
     ASSERT_NE(window, nullptr);
     SetForegroundWindow(window);
-    e2e::pressKey('A');
-    e2e::pressKey(VK_SPACE);
-    e2e::pressKey(VK_RETURN);
-    e2e::moveAndClickMouse(40, 30);
-    e2e::sleepMs(1500);
+    for (const WORD key : {WORD{'A'}, WORD{VK_SPACE}, WORD{VK_RETURN}}) {
+        e2e::pressKey(key);
+    }
+    e2e::clickWindow(window);
+    Sleep(1500);
     EXPECT_TRUE(scene.running());
-    EXPECT_EQ(FindWindowA(nullptr, contract::kSceneWindowTitle), window);
-}
-
-TEST_F(SceneProgram, CloseRequestEndsItNormally) {
-    HWND window = start();
-    ASSERT_NE(window, nullptr);
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(scene.waitForExit(10000), 0);
     expectDisplayRestored();
@@ -155,7 +140,7 @@ TEST_F(SceneProgram, SwallowsScreenSaverAndMonitorPowerButNotOtherSystemCommands
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(SendMessageA(window, WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
     EXPECT_EQ(SendMessageA(window, WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
-    e2e::sleepMs(500);
+    Sleep(500);
     EXPECT_TRUE(scene.running());
     // Any other command takes the system's way: the close command becomes a close request.
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -187,7 +172,7 @@ TEST_F(SceneProgram, WithoutAnyBitmapEndsWithAnErrorAfterRestoringTheDisplay) {
 TEST_F(SceneProgram, StartsWithOnlyTheSmokeBitmap) {
     HWND window = start({.sky = false, .ground = false});
     ASSERT_NE(window, nullptr);
-    e2e::sleepMs(1000);
+    Sleep(1000);
     EXPECT_TRUE(scene.running());
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(scene.waitForExit(10000), 0);
