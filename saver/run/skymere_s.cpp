@@ -27,11 +27,11 @@ FormStyle HiddenMainFormStyle() {
 
 }  // namespace
 
-Skymere_S::Skymere_S(Application& application, SharedState& state, SaverMode mode,
+Skymere_S::Skymere_S(Application& application, SharedState& state, bool cursorHidden,
                      std::string programFolder, HMODULE resources)
     : Form(application, contract::kSaverWindowTitle, HiddenMainFormStyle()),
       state_(state),
-      mode_(mode),
+      cursorHidden_(cursorHidden),
       programFolder_(std::move(programFolder)),
       bgm_(mciPort_, state),
       Timer1(*this, kTimer1, kTimer1IntervalMs, false),
@@ -105,7 +105,7 @@ void Skymere_S::WatchScene() {
 void Skymere_S::OnQueryUnload(UnloadReason) {
     StopMusic(bgm_, state_, musicTimers_);
     ApplyMusicTimers();
-    if (HidesCursor(mode_)) {
+    if (cursorHidden_) {
         ShowCursor(TRUE);
     }
     sceneProcess_.reset();

@@ -19,12 +19,12 @@
 #include "saver/runtime/timer.h"
 #include "saver/runtime/win32_handles.h"
 #include "saver/settings/shared_state.h"
-#include "saver/start/command_line.h"
 
 class Skymere_S : public Form {
 public:
-    // `state` is Skymere_B's shared state; `resources` holds the built-in pictures.
-    Skymere_S(Application& application, SharedState& state, SaverMode mode,
+    // `state` is Skymere_B's shared state; `cursorHidden` says whether the start hid the mouse
+    // cursor, which the shutdown then shows again; `resources` holds the built-in pictures.
+    Skymere_S(Application& application, SharedState& state, bool cursorHidden,
               std::string programFolder, HMODULE resources);
 
 protected:
@@ -42,7 +42,7 @@ private:
     void ApplyMusicTimers();
 
     SharedState& state_;
-    SaverMode mode_;
+    bool cursorHidden_;
     std::string programFolder_;
 
     Win32MciPort mciPort_;

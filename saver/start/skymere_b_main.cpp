@@ -98,12 +98,14 @@ void Main(Skymere_B& saver, HMODULE resources) {
         case SaverMode::Preview:
             return;
         case SaverMode::Run:
-            ShowCursor(FALSE);
-            break;
         case SaverMode::RunShowingCursor:
             break;
     }
-    saver.mainForm.emplace(saver.application, saver.state, mode, programFolder, resources);
+    if (HidesCursor(mode)) {
+        ShowCursor(FALSE);
+    }
+    saver.mainForm.emplace(saver.application, saver.state, HidesCursor(mode), programFolder,
+                           resources);
     saver.mainForm->Load();
 }
 

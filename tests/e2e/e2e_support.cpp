@@ -113,14 +113,25 @@ DisplayMode currentDisplayMode() {
     return {mode.dmPelsWidth, mode.dmPelsHeight, mode.dmBitsPerPel};
 }
 
-void pressKey(WORD virtualKey) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    SendInput(1, &input, sizeof input);
+namespace {
+
+// Sends `down`, holds it for a tenth of a second as a finger would, then sends `up`: a program
+// that samples the key state between messages must see it held.
+void holdAndRelease(INPUT down, INPUT up) {
+    SendInput(1, &down, sizeof down);
     Sleep(100);
-    input.ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &input, sizeof input);
+    SendInput(1, &up, sizeof up);
+}
+
+}  // namespace
+
+void pressKey(WORD virtualKey) {
+    INPUT down = {};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = virtualKey;
+    INPUT up = down;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    holdAndRelease(down, up);
 }
 
 void clickWindow(HWND window) {
@@ -128,13 +139,12 @@ void clickWindow(HWND window) {
     GetWindowRect(window, &onScreen);
     SetCursorPos((onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2);
     Sleep(200);  // a button notices the pointer over it
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    SendInput(1, &input, sizeof input);
-    Sleep(100);
-    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input, sizeof input);
+    INPUT down = {};
+    down.type = INPUT_MOUSE;
+    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    INPUT up = down;
+    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    holdAndRelease(down, up);
 }
 
 ScreenShot captureScreen() {

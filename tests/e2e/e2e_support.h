@@ -26,6 +26,8 @@ public:
     // The exit code once the process has ended within `timeoutMs`, or -1 while it still runs.
     long waitForExit(DWORD timeoutMs) const;
     bool running() const { return waitForExit(0) == -1; }
+    // Waits until the program waits for input with nothing left to handle.
+    void waitUntilIdle(DWORD timeoutMs) const { WaitForInputIdle(info_.hProcess, timeoutMs); }
     void kill() const;
 
 private:

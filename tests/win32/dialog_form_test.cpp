@@ -82,16 +82,28 @@ protected:
     HWND panel = nullptr;
 };
 
-TEST_F(DialogForm, TheWindowHasItsTitleStyleAndClientArea) {
+TEST_F(DialogForm, TheWindowSitsCentredAndAThirdDownOverItsGradient) {
     EXPECT_EQ(FindWindowW(nullptr, L"<Soravane>"), dialog.Window());
     RECT client = {};
     GetClientRect(dialog.Window(), &client);
     EXPECT_EQ(client.right, layout::kClientWidth);
     EXPECT_EQ(client.bottom, layout::kClientHeight);
+    RECT outer = {};
+    GetWindowRect(dialog.Window(), &outer);
+    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+    EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 3);
     const LONG style = GetWindowLongW(dialog.Window(), GWL_STYLE);
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_NE(SendMessageW(dialog.Window(), WM_GETICON, ICON_SMALL, 0), 0);
+
+    // Left of the panel: dark blue at the top row, pale half-way down.
+    ShowWindow(dialog.Window(), SW_SHOW);
+    UpdateWindow(dialog.Window());
+    HDC dc = GetDC(dialog.Window());
+    EXPECT_EQ(GetPixel(dc, 4, 0), RGB(0, 0, 30));
+    EXPECT_EQ(GetPixel(dc, 4, 123), RGB(220, 220, 250));
+    ReleaseDC(dialog.Window(), dc);
 }
 
 TEST_F(DialogForm, EveryControlSitsWhereTheTablePutsItWithItsCaption) {

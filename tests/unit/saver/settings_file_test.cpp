@@ -25,7 +25,7 @@ public:
     using Place = std::tuple<std::string, std::string, std::string>;
     std::map<Place, std::string> values;
     std::set<std::string> readableFiles;
-    bool writesFail = false;
+    std::set<std::string> unwritableKeys;
 
     std::string& At(const std::string& key) { return values[{kFile, "Section", key}]; }
 
@@ -36,10 +36,11 @@ public:
     }
     bool WriteIni(std::string_view section, std::string_view key, std::string_view value,
                   std::string_view file) override {
-        if (!writesFail) {
-            values[{std::string(file), std::string(section), std::string(key)}] = value;
+        if (unwritableKeys.count(std::string(key)) > 0) {
+            return false;
         }
-        return !writesFail;
+        values[{std::string(file), std::string(section), std::string(key)}] = value;
+        return true;
     }
     bool OpensForReading(std::string_view path) override {
         return readableFiles.count(std::string(path)) > 0;
@@ -117,8 +118,11 @@ TEST(SettingsFile, SavingWritesEveryKeyInItsStoredFormAndLoadsBackTheSame) {
     EXPECT_EQ(files.At(kFileKey), "");
     EXPECT_EQ(files.At(kModeKey), " 0");
 
-    files.writesFail = true;
+    // A value that cannot be written is reported, and the others are written all the same.
+    files.unwritableKeys.insert(kModeKey);
     EXPECT_FALSE(SaveSettings(files, kFolder, saved));
+    EXPECT_EQ(files.At(kRepeatKey), "-1");
+    EXPECT_EQ(files.At(kFileKey), saved.BGMFile);
 }
 
 TEST(SettingsFile, FileExistsIgnoresOneTrailingBackslash) {
