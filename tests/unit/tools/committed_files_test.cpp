@@ -1,0 +1,79 @@
+// The drawn pictures and the jet model are generated files: the committed ones must still be
+// what the generators make today.
+#include <cmath>
+#include <optional>
+
+#include "tests/unit/tools/committed_files.h"
+#include "tools/jet_model/jet_design.h"
+#include "tools/pictures/bmp_writer.h"
+#include "tools/pictures/ico_writer.h"
+#include "tools/pictures/icon_catalogue.h"
+#include "tools/pictures/picture_catalogue.h"
+
+namespace {
+
+// Every number the scene reads from a model, in the file's order.
+std::vector<double> numbersOf(const ModelData& model) {
+    std::vector<double> numbers = {
+        static_cast<double>(model.vertices.size()), static_cast<double>(model.triangles.size()),
+        static_cast<double>(model.meshes.size()), static_cast<double>(model.materials.size())};
+    const auto add = [&](const auto* values, std::size_t count) {
+        numbers.insert(numbers.end(), values, values + count);
+    };
+    for (const ModelVertex& vertex : model.vertices) {
+        numbers.push_back(vertex.boneIndex);
+        add(vertex.position, 3);
+    }
+    for (const ModelTriangle& triangle : model.triangles) {
+        add(&triangle.normals[0][0], 9);
+        add(triangle.s, 3);
+        add(triangle.t, 3);
+        add(triangle.vertexIndices, 3);
+    }
+    for (const ModelMesh& mesh : model.meshes) {
+        numbers.push_back(mesh.materialIndex);
+        numbers.push_back(static_cast<double>(mesh.triangleIndices.size()));
+        add(mesh.triangleIndices.data(), mesh.triangleIndices.size());
+    }
+    for (const ModelMaterial& material : model.materials) {
+        for (const float* colour :
+             {material.ambient, material.diffuse, material.specular, material.emissive}) {
+            add(colour, 4);
+        }
+        numbers.push_back(material.shininess);
+        numbers.push_back(static_cast<double>(material.textureFile.size()));
+    }
+    return numbers;
+}
+
+}  // namespace
+
+TEST(committed_files, PicturesMatchAFreshDrawing) {
+    for (const pictures::PictureRecipe& recipe : pictures::builtInPictures()) {
+        committed::expectCommittedPicturesMatch(std::string(recipe.fileName),
+                                                pictures::encodeBmp(recipe.make()));
+    }
+    for (const pictures::IconRecipe& recipe : pictures::builtInIcons()) {
+        committed::expectCommittedPicturesMatch(std::string(recipe.fileName),
+                                                pictures::encodeIco(recipe.make()));
+    }
+}
+
+// By content rather than byte for byte, its numbers within 1e-5: the generator's arithmetic is
+// not pinned to one rounding, and the scene reads nothing else (the names are for modelling
+// tools).
+TEST(committed_files, JetModelMatchesAFreshBuild) {
+    const NamedModel jet = buildJetModel();
+    const std::optional<ModelData> fresh = parseMs3d(writeMs3d(jet.model, jet.names));
+    const std::optional<ModelData> committed = parseMs3d(committed::readFile("data/Soravane.data"));
+    ASSERT_TRUE(fresh.has_value());
+    ASSERT_TRUE(committed.has_value()) << "data/Soravane.data is missing or unreadable";
+    const std::vector<double> expected = numbersOf(*fresh);
+    const std::vector<double> actual = numbersOf(*committed);
+    ASSERT_EQ(actual.size(), expected.size()) << "data/Soravane.data is stale";
+    int differing = 0;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        differing += std::fabs(actual[i] - expected[i]) > 1e-5;
+    }
+    EXPECT_EQ(differing, 0) << "data/Soravane.data is stale: run the update_jet_model target";
+}

@@ -1,0 +1,21 @@
+// The pictures rendered from the scene through Mesa are generated files too: the committed ones
+// must still be what a fresh rendering gives.
+#include <optional>
+
+#include "tests/support/temp_folder.h"
+#include "tests/unit/tools/committed_files.h"
+#include "tools/pictures/bmp_writer.h"
+#include "tools/scene_pictures/scene_picture_catalogue.h"
+
+TEST(committed_files, ScenePicturesMatchAFreshRendering) {
+    TempFolder scratch;
+    const std::filesystem::path source = SORAVANE_SOURCE_DIR;
+    const scene_pictures::ScenePictureInputs inputs{
+        source / "saver" / "resources", source / "data" / "Soravane.data", scratch.file("")};
+    for (const scene_pictures::ScenePictureRecipe& recipe : scene_pictures::scenePictures()) {
+        const std::optional<pictures::RgbPicture> fresh = recipe.make(inputs);
+        ASSERT_TRUE(fresh.has_value()) << recipe.fileName << " cannot be rendered";
+        committed::expectCommittedPicturesMatch(std::string(recipe.fileName),
+                                                pictures::encodeBmp(*fresh));
+    }
+}
