@@ -18,7 +18,7 @@ std::uint32_t paddedRowSize(int width) {
 
 }  // namespace
 
-std::vector<std::uint8_t> encodeBmp(const RgbPicture& picture) {
+std::vector<std::uint8_t> encodeBmp(const Picture& picture) {
     const std::uint32_t rowSize = paddedRowSize(picture.width());
     const std::uint32_t pixelBytes = rowSize * static_cast<std::uint32_t>(picture.height());
     const std::uint32_t pixelOffset = kFileHeaderSize + kInfoHeaderSize;
@@ -50,7 +50,7 @@ std::vector<std::uint8_t> encodeBmp(const RgbPicture& picture) {
     const std::size_t padding = rowSize - static_cast<std::uint32_t>(picture.width()) * 3;
     for (int y = picture.height() - 1; y >= 0; --y) {
         for (int x = 0; x < picture.width(); ++x) {
-            const Rgb colour = picture.at(x, y);
+            const Rgba colour = picture.at(x, y);
             out.push_back(colour.blue);
             out.push_back(colour.green);
             out.push_back(colour.red);
@@ -60,7 +60,7 @@ std::vector<std::uint8_t> encodeBmp(const RgbPicture& picture) {
     return out;
 }
 
-bool writeBmpFile(const std::filesystem::path& path, const RgbPicture& picture) {
+bool writeBmpFile(const std::filesystem::path& path, const Picture& picture) {
     return writeFileBytes(path, encodeBmp(picture));
 }
 

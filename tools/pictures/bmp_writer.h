@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <vector>
 
-#include "tools/pictures/rgb_picture.h"
+#include "tools/pictures/picture.h"
 
 namespace pictures {
 
-std::vector<std::uint8_t> encodeBmp(const RgbPicture& picture);
+std::vector<std::uint8_t> encodeBmp(const Picture& picture);
 
 // Replaces the file; false when it cannot be written completely.
-bool writeBmpFile(const std::filesystem::path& path, const RgbPicture& picture);
+bool writeBmpFile(const std::filesystem::path& path, const Picture& picture);
 
 }  // namespace pictures

@@ -2,11 +2,11 @@
 // The settings dialog's check boxes, 12 x 12 pixels each, shown beside the captions on the
 // light metal panel: an empty box (white face sunk into a grey-blue frame) and the same box
 // holding a blue square.
-#include "tools/pictures/rgb_picture.h"
+#include "tools/pictures/picture.h"
 
 namespace pictures {
 
-RgbPicture makeEmptyBoxPicture();
-RgbPicture makeCheckedBoxPicture();
+Picture makeEmptyBoxPicture();
+Picture makeCheckedBoxPicture();
 
 }  // namespace pictures

@@ -10,13 +10,13 @@ namespace {
 
 constexpr int kIconSize = 32;
 
-void box(ColourCanvas& canvas, int left, int top, double x0, double y0, double x1, double y1,
+void box(Canvas& canvas, int left, int top, double x0, double y0, double x1, double y1,
          double radius, Colour colour) {
     fillRoundedBox(canvas, {left + x0, top + y0, left + x1, top + y1}, radius,
                    [&](int, int) { return colour; });
 }
 
-void drawComputer(ColourCanvas& canvas, int left, int top) {
+void drawComputer(Canvas& canvas, int left, int top) {
     box(canvas, left, top, 3, 2, 29, 23, 1.5, fromBytes(60, 60, 60));
     box(canvas, left, top, 4, 3, 28, 22, 1.0, fromBytes(220, 216, 206));
     fillRoundedBox(canvas, {left + 7.0, top + 6.0, left + 25.0, top + 19.0}, 0.5, [&](int, int y) {
@@ -27,14 +27,14 @@ void drawComputer(ColourCanvas& canvas, int left, int top) {
     box(canvas, left, top, 7, 26, 25, 29, 0.8, fromBytes(220, 216, 206));
 }
 
-void drawFolder(ColourCanvas& canvas, int left, int top) {
+void drawFolder(Canvas& canvas, int left, int top) {
     box(canvas, left, top, 3, 6, 14, 11, 1.5, fromBytes(150, 110, 20));
     box(canvas, left, top, 2, 9, 30, 28, 1.5, fromBytes(150, 110, 20));
     box(canvas, left, top, 3, 10, 29, 27, 1.0, fromBytes(250, 214, 96));
     box(canvas, left, top, 3, 10, 29, 13, 0.5, fromBytes(255, 238, 160));
 }
 
-void drawGlobe(ColourCanvas& canvas, int left, int top) {
+void drawGlobe(Canvas& canvas, int left, int top) {
     // A sphere: ocean shaded towards its lower right, continents from noise.
     const double cx = left + 16.0;
     const double cy = top + 16.0;
@@ -48,7 +48,7 @@ void drawGlobe(ColourCanvas& canvas, int left, int top) {
     });
 }
 
-void drawRecycleBin(ColourCanvas& canvas, int left, int top) {
+void drawRecycleBin(Canvas& canvas, int left, int top) {
     box(canvas, left, top, 6, 5, 26, 9, 1.0, fromBytes(90, 90, 90));
     for (int y = 9; y < 30; ++y) {
         const double narrowing = (y - 9) * 0.15;
@@ -61,7 +61,7 @@ void drawRecycleBin(ColourCanvas& canvas, int left, int top) {
     }
 }
 
-void drawDocument(ColourCanvas& canvas, int left, int top) {
+void drawDocument(Canvas& canvas, int left, int top) {
     box(canvas, left, top, 6, 2, 26, 30, 0.0, fromBytes(80, 80, 80));
     box(canvas, left, top, 7, 3, 25, 29, 0.0, kWindowBack);
     box(canvas, left, top, 19, 3, 25, 9, 0.0, fromBytes(200, 200, 200));
@@ -74,8 +74,7 @@ void drawDocument(ColourCanvas& canvas, int left, int top) {
 
 }  // namespace
 
-void drawDesktopIcon(ColourCanvas& canvas, IconKind kind, int left, int top,
-                     std::uint32_t captionSeed) {
+void drawDesktopIcon(Canvas& canvas, IconKind kind, int left, int top, std::uint32_t captionSeed) {
     switch (kind) {
         case IconKind::Computer:
             drawComputer(canvas, left, top);

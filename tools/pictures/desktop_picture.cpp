@@ -16,11 +16,11 @@ constexpr int kWidth = 1600;
 constexpr int kHeight = 1200;
 constexpr int kTaskBarHeight = 30;
 
-void fill(ColourCanvas& canvas, const Rect& rect, Colour colour) {
+void fill(Canvas& canvas, const Rect& rect, Colour colour) {
     fillPixels(canvas, rect.left, rect.top, rect.right, rect.bottom, colour);
 }
 
-void paintBackground(ColourCanvas& canvas) {
+void paintBackground(Canvas& canvas) {
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
             // Brighter in the middle, the same all round the edges: the scene tiles the desktop,
@@ -34,7 +34,7 @@ void paintBackground(ColourCanvas& canvas) {
     }
 }
 
-void drawIcons(ColourCanvas& canvas) {
+void drawIcons(Canvas& canvas) {
     constexpr IconKind kColumn[] = {IconKind::Computer,   IconKind::Folder,   IconKind::Globe,
                                     IconKind::RecycleBin, IconKind::Document, IconKind::Folder,
                                     IconKind::Document,   IconKind::Globe,    IconKind::Folder};
@@ -52,7 +52,7 @@ void drawIcons(ColourCanvas& canvas) {
 }
 
 // A file browser: a blue task pane on the left, folders in rows on the right.
-void drawBrowser(ColourCanvas& canvas, const Rect& frame, std::uint32_t seed) {
+void drawBrowser(Canvas& canvas, const Rect& frame, std::uint32_t seed) {
     const Rect client = desktop::drawWindow(canvas, {frame, false, seed});
     const Rect pane{client.left, client.top, client.left + 150, client.bottom};
     for (int y = pane.top; y < pane.bottom; ++y) {
@@ -79,7 +79,7 @@ void drawBrowser(ColourCanvas& canvas, const Rect& frame, std::uint32_t seed) {
 }
 
 // A letter being written: paragraphs of text and a caret.
-void drawDocumentWindow(ColourCanvas& canvas, const Rect& frame) {
+void drawDocumentWindow(Canvas& canvas, const Rect& frame) {
     const Rect client = desktop::drawWindow(canvas, {frame, true, 58});
     WordLengths words(1234);
     int y = client.top + 14;
@@ -95,7 +95,7 @@ void drawDocumentWindow(ColourCanvas& canvas, const Rect& frame) {
 }
 
 // A painting program showing a sunset over hills.
-void drawPaintWindow(ColourCanvas& canvas, const Rect& frame) {
+void drawPaintWindow(Canvas& canvas, const Rect& frame) {
     const Rect client = desktop::drawWindow(canvas, {frame, false, 99});
     fill(canvas, {client.left, client.top, client.left + 28, client.bottom}, desktop::kFace);
     const Rect art{client.left + 36, client.top + 8, client.right - 10, client.bottom - 10};
@@ -119,7 +119,7 @@ void drawPaintWindow(ColourCanvas& canvas, const Rect& frame) {
                    [](int, int) { return fromBytes(255, 236, 150); });
 }
 
-void drawTaskBar(ColourCanvas& canvas) {
+void drawTaskBar(Canvas& canvas) {
     const int top = kHeight - kTaskBarHeight;
     fill(canvas, {0, top, kWidth, kHeight}, desktop::kFace);
     fill(canvas, {0, top + 1, kWidth, top + 2}, desktop::kHighlight);
@@ -163,8 +163,8 @@ void drawTaskBar(ColourCanvas& canvas) {
 
 }  // namespace
 
-RgbPicture makeDesktopPicture() {
-    ColourCanvas canvas(kWidth, kHeight);
+Picture makeDesktopPicture() {
+    Canvas canvas(kWidth, kHeight);
     paintBackground(canvas);
     drawIcons(canvas);
     drawPaintWindow(canvas, {150, 700, 600, 1080});
@@ -172,7 +172,7 @@ RgbPicture makeDesktopPicture() {
     drawBrowser(canvas, {1000, 250, 1480, 640}, 63);
     drawDocumentWindow(canvas, {640, 380, 1240, 950});
     drawTaskBar(canvas);
-    return canvas.toPicture();
+    return toPicture(canvas);
 }
 
 }  // namespace pictures

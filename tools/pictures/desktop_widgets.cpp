@@ -12,13 +12,13 @@ constexpr int kMenuHeight = 19;
 constexpr int kCaptionButtonWidth = 16;
 constexpr int kCaptionButtonHeight = 14;
 
-void fill(ColourCanvas& canvas, const Rect& rect, Colour colour) {
+void fill(Canvas& canvas, const Rect& rect, Colour colour) {
     fillPixels(canvas, rect.left, rect.top, rect.right, rect.bottom, colour);
 }
 
 // One pixel wide edges: `upperLeft` along the top and left, `lowerRight` along the bottom and
 // right.
-void drawEdge(ColourCanvas& canvas, const Rect& rect, Colour upperLeft, Colour lowerRight) {
+void drawEdge(Canvas& canvas, const Rect& rect, Colour upperLeft, Colour lowerRight) {
     fill(canvas, {rect.left, rect.top, rect.right, rect.top + 1}, upperLeft);
     fill(canvas, {rect.left, rect.top, rect.left + 1, rect.bottom}, upperLeft);
     fill(canvas, {rect.left, rect.bottom - 1, rect.right, rect.bottom}, lowerRight);
@@ -29,7 +29,7 @@ Rect inset(const Rect& rect, int by) {
     return {rect.left + by, rect.top + by, rect.right - by, rect.bottom - by};
 }
 
-void drawTitleBar(ColourCanvas& canvas, const Rect& bar, const WindowLook& look) {
+void drawTitleBar(Canvas& canvas, const Rect& bar, const WindowLook& look) {
     const Colour left = look.active ? kActiveTitleLeft : kInactiveTitleLeft;
     const Colour right = look.active ? kActiveTitleRight : kInactiveTitleRight;
     const int width = bar.right - bar.left;
@@ -75,18 +75,18 @@ int WordLengths::next(int shortest, int longest) {
     return shortest + static_cast<int>((state_ >> 16) % span);
 }
 
-void drawRaised(ColourCanvas& canvas, const Rect& rect) {
+void drawRaised(Canvas& canvas, const Rect& rect) {
     fill(canvas, rect, kFace);
     drawEdge(canvas, rect, kFace, kDarkShadow);
     drawEdge(canvas, inset(rect, 1), kHighlight, kShadow);
 }
 
-void drawSunken(ColourCanvas& canvas, const Rect& rect) {
+void drawSunken(Canvas& canvas, const Rect& rect) {
     drawEdge(canvas, rect, kShadow, kHighlight);
     drawEdge(canvas, inset(rect, 1), kDarkShadow, kFace);
 }
 
-void drawTextLine(ColourCanvas& canvas, int x, int top, int right, int height, Colour colour,
+void drawTextLine(Canvas& canvas, int x, int top, int right, int height, Colour colour,
                   WordLengths& words) {
     constexpr int kLetterWidth = 5;  // a 4-pixel stroke and a 1-pixel gap
     const int xHeightTop = top + height / 3;
@@ -105,7 +105,7 @@ void drawTextLine(ColourCanvas& canvas, int x, int top, int right, int height, C
     }
 }
 
-Rect drawWindow(ColourCanvas& canvas, const WindowLook& look) {
+Rect drawWindow(Canvas& canvas, const WindowLook& look) {
     drawRaised(canvas, look.frame);
     const Rect inner = inset(look.frame, kBorder);
     drawTitleBar(canvas, {inner.left, inner.top, inner.right, inner.top + kTitleHeight}, look);

@@ -4,7 +4,7 @@
 // seen from far away as the scene's ground, where letters could not be read anyway).
 #include <cstdint>
 
-#include "tools/pictures/colour_canvas.h"
+#include "tools/pictures/colour.h"
 
 namespace pictures::desktop {
 
@@ -29,13 +29,13 @@ private:
 
 // A raised button or frame edge (light above and left, dark below and right), two pixels
 // deep, its inside filled with the face colour.
-void drawRaised(ColourCanvas& canvas, const Rect& rect);
+void drawRaised(Canvas& canvas, const Rect& rect);
 
 // A sunken field edge (dark above and left), two pixels deep, the inside left as it is.
-void drawSunken(ColourCanvas& canvas, const Rect& rect);
+void drawSunken(Canvas& canvas, const Rect& rect);
 
 // A line of word-shaped marks from (x, top) up to `right`, each `height` pixels tall.
-void drawTextLine(ColourCanvas& canvas, int x, int top, int right, int height, Colour colour,
+void drawTextLine(Canvas& canvas, int x, int top, int right, int height, Colour colour,
                   WordLengths& words);
 
 struct WindowLook {
@@ -46,6 +46,6 @@ struct WindowLook {
 
 // A window's frame, title bar with caption and buttons, and menu bar; returns the client
 // area inside, already sunken and filled white, for the caller to draw its content in.
-Rect drawWindow(ColourCanvas& canvas, const WindowLook& look);
+Rect drawWindow(Canvas& canvas, const WindowLook& look);
 
 }  // namespace pictures::desktop

@@ -1,6 +1,5 @@
 #include "tools/pictures/ico_writer.h"
 
-
 #include "tools/pictures/file_bytes.h"
 #include "tools/pictures/little_endian_bytes.h"
 
@@ -17,7 +16,7 @@ std::uint32_t maskRowSize(int width) {
     return (static_cast<std::uint32_t>(width) + 31) / 32 * 4;
 }
 
-std::uint32_t imageSize(const RgbaPicture& image) {
+std::uint32_t imageSize(const Picture& image) {
     const auto height = static_cast<std::uint32_t>(image.height());
     return kInfoHeaderSize + static_cast<std::uint32_t>(image.width()) * 4 * height +
            maskRowSize(image.width()) * height;
@@ -28,7 +27,7 @@ std::uint8_t sizeByte(int size) {
     return static_cast<std::uint8_t>(size == 256 ? 0 : size);
 }
 
-void putImage(std::vector<std::uint8_t>& out, const RgbaPicture& image) {
+void putImage(std::vector<std::uint8_t>& out, const Picture& image) {
     const auto width = static_cast<std::uint32_t>(image.width());
     const auto height = static_cast<std::uint32_t>(image.height());
     putU32(out, kInfoHeaderSize);
@@ -65,14 +64,14 @@ void putImage(std::vector<std::uint8_t>& out, const RgbaPicture& image) {
 
 }  // namespace
 
-std::vector<std::uint8_t> encodeIco(std::span<const RgbaPicture> images) {
+std::vector<std::uint8_t> encodeIco(std::span<const Picture> images) {
     std::vector<std::uint8_t> out;
     putU16(out, 0);  // reserved
     putU16(out, kIconType);
     putU16(out, static_cast<std::uint16_t>(images.size()));
 
     std::uint32_t offset = kDirectorySize + kEntrySize * static_cast<std::uint32_t>(images.size());
-    for (const RgbaPicture& image : images) {
+    for (const Picture& image : images) {
         out.push_back(sizeByte(image.width()));
         out.push_back(sizeByte(image.height()));
         out.push_back(0);  // no palette
@@ -83,13 +82,13 @@ std::vector<std::uint8_t> encodeIco(std::span<const RgbaPicture> images) {
         putU32(out, offset);
         offset += imageSize(image);
     }
-    for (const RgbaPicture& image : images) {
+    for (const Picture& image : images) {
         putImage(out, image);
     }
     return out;
 }
 
-bool writeIcoFile(const std::filesystem::path& path, std::span<const RgbaPicture> images) {
+bool writeIcoFile(const std::filesystem::path& path, std::span<const Picture> images) {
     return writeFileBytes(path, encodeIco(images));
 }
 

@@ -8,14 +8,14 @@
 #include <span>
 #include <vector>
 
-#include "tools/pictures/rgba_picture.h"
+#include "tools/pictures/picture.h"
 
 namespace pictures {
 
 // Images of 1 to 256 pixels per side, in the order given.
-std::vector<std::uint8_t> encodeIco(std::span<const RgbaPicture> images);
+std::vector<std::uint8_t> encodeIco(std::span<const Picture> images);
 
 // Replaces the file; false when it cannot be written completely.
-bool writeIcoFile(const std::filesystem::path& path, std::span<const RgbaPicture> images);
+bool writeIcoFile(const std::filesystem::path& path, std::span<const Picture> images);
 
 }  // namespace pictures

@@ -5,13 +5,13 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/pictures/rgba_picture.h"
+#include "tools/pictures/picture.h"
 
 namespace pictures {
 
 struct IconRecipe {
     std::string_view fileName;  // inside saver/resources
-    std::vector<RgbaPicture> (*make)();
+    std::vector<Picture> (*make)();
 };
 
 std::span<const IconRecipe> builtInIcons();

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "tools/pictures/shaping.h"
+#include "tools/pictures/colour.h"
 
 namespace pictures {
 namespace {

@@ -4,13 +4,13 @@
 #include <span>
 #include <string_view>
 
-#include "tools/pictures/rgb_picture.h"
+#include "tools/pictures/picture.h"
 
 namespace pictures {
 
 struct PictureRecipe {
     std::string_view fileName;  // inside saver/resources
-    RgbPicture (*make)();
+    Picture (*make)();
 };
 
 std::span<const PictureRecipe> builtInPictures();

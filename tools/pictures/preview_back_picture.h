@@ -1,10 +1,10 @@
 #pragma once
 // The control panel's preview background, 152 x 112 pixels: translucent panels glowing in blues
 // and cyans over a dark, deep blue ground.
-#include "tools/pictures/rgb_picture.h"
+#include "tools/pictures/picture.h"
 
 namespace pictures {
 
-RgbPicture makePreviewBackPicture();
+Picture makePreviewBackPicture();
 
 }  // namespace pictures

@@ -2,10 +2,10 @@
 // The smoke puff: 32 x 32 pixels, a soft, slightly lumpy white-grey puff on black. The scene adds
 // it onto the picture, so black means "no smoke"; the border stays pure black so the square
 // around the puff never shows.
-#include "tools/pictures/rgb_picture.h"
+#include "tools/pictures/picture.h"
 
 namespace pictures {
 
-RgbPicture makePuffPicture();
+Picture makePuffPicture();
 
 }  // namespace pictures

@@ -17,11 +17,11 @@ double roundedBoxDistance(double x, double y, const Box& box, double radius) {
     return outside + std::min(std::max(dx, dy), 0.0) - radius;
 }
 
-void fillPixels(ColourCanvas& canvas, int left, int top, int right, int bottom, Colour colour,
+void fillPixels(Canvas& canvas, int left, int top, int right, int bottom, Colour colour,
                 double opacity) {
     for (int y = top; y < bottom; ++y) {
         for (int x = left; x < right; ++x) {
-            canvas.blend(x, y, colour, opacity);
+            blend(canvas, x, y, colour, opacity);
         }
     }
 }

@@ -2,7 +2,7 @@
 // Flat shapes for the interface pictures, painted with antialiased edges.
 #include <span>
 
-#include "tools/pictures/colour_canvas.h"
+#include "tools/pictures/colour.h"
 
 namespace pictures {
 
@@ -27,20 +27,20 @@ constexpr double edgeCoverage(double distance) {
 
 // Paints a box with rounded corners; shade(x, y) gives the colour at pixel (x, y).
 template <typename Shade>
-void fillRoundedBox(ColourCanvas& canvas, const Box& box, double radius, Shade shade,
+void fillRoundedBox(Canvas& canvas, const Box& box, double radius, Shade shade,
                     double opacity = 1.0) {
     for (int y = static_cast<int>(box.top) - 1; y <= static_cast<int>(box.bottom); ++y) {
         for (int x = static_cast<int>(box.left) - 1; x <= static_cast<int>(box.right); ++x) {
             const double coverage = edgeCoverage(roundedBoxDistance(x + 0.5, y + 0.5, box, radius));
             if (coverage > 0.0) {
-                canvas.blend(x, y, shade(x, y), coverage * opacity);
+                blend(canvas, x, y, shade(x, y), coverage * opacity);
             }
         }
     }
 }
 
 // Paints the whole pixels left <= x < right, top <= y < bottom in one colour.
-void fillPixels(ColourCanvas& canvas, int left, int top, int right, int bottom, Colour colour,
+void fillPixels(Canvas& canvas, int left, int top, int right, int bottom, Colour colour,
                 double opacity = 1.0);
 
 struct Point2 {

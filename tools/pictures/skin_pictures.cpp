@@ -7,7 +7,7 @@
 namespace pictures {
 namespace {
 
-constexpr Rgb hex(std::uint32_t rrggbb) {
+constexpr Rgba hex(std::uint32_t rrggbb) {
     return {static_cast<std::uint8_t>(rrggbb >> 16), static_cast<std::uint8_t>(rrggbb >> 8),
             static_cast<std::uint8_t>(rrggbb)};
 }
@@ -67,23 +67,23 @@ constexpr SkinRing kDisable = {
 
 }  // namespace
 
-RgbPicture makeNormalSkinPicture() {
+Picture makeNormalSkinPicture() {
     return paintSkinPicture(kNormal);
 }
 
-RgbPicture makeHighLightSkinPicture() {
+Picture makeHighLightSkinPicture() {
     return paintSkinPicture(kHighLight);
 }
 
-RgbPicture makeSelectedSkinPicture() {
+Picture makeSelectedSkinPicture() {
     return paintSkinPicture(kSelected);
 }
 
-RgbPicture makePressedSkinPicture() {
+Picture makePressedSkinPicture() {
     return paintSkinPicture(kPressed);
 }
 
-RgbPicture makeDisableSkinPicture() {
+Picture makeDisableSkinPicture() {
     return paintSkinPicture(kDisable);
 }
 

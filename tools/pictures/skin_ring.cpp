@@ -12,13 +12,13 @@ constexpr int kSamples = 8;
 constexpr int kUnit = 2 * kSamples;  // one pixel in half-samples
 
 // The face gradient of the button, white at the top to C6C5D7 at the bottom.
-constexpr Rgb kFaceTop{0xFF, 0xFF, 0xFF};
-constexpr Rgb kFaceBottom{0xC6, 0xC5, 0xD7};
+constexpr Rgba kFaceTop{0xFF, 0xFF, 0xFF};
+constexpr Rgba kFaceBottom{0xC6, 0xC5, 0xD7};
 
 // The colour under one sample point (in half-samples). The distance to the nearest point of
 // the picture's inner rectangle, inset by the ring, gives the layer: straight along the edges,
 // a quarter circle in the corners. Beyond the outer circle the outermost layer goes on.
-Rgb ringColour(const SkinRing& ring, int x, int y) {
+Rgba ringColour(const SkinRing& ring, int x, int y) {
     const int left = kSkinRingWidth * kUnit;
     const int right = (kSkinPictureWidth - kSkinRingWidth) * kUnit;
     const int top = kSkinRingWidth * kUnit;
@@ -42,13 +42,13 @@ Rgb ringColour(const SkinRing& ring, int x, int y) {
     return dx < 0 ? colours.left : colours.right;
 }
 
-Rgb averagedRingColour(const SkinRing& ring, int px, int py) {
+Rgba averagedRingColour(const SkinRing& ring, int px, int py) {
     int red = 0;
     int green = 0;
     int blue = 0;
     for (int j = 0; j < kSamples; ++j) {
         for (int i = 0; i < kSamples; ++i) {
-            const Rgb c = ringColour(ring, px * kUnit + 2 * i + 1, py * kUnit + 2 * j + 1);
+            const Rgba c = ringColour(ring, px * kUnit + 2 * i + 1, py * kUnit + 2 * j + 1);
             red += c.red;
             green += c.green;
             blue += c.blue;
@@ -72,12 +72,12 @@ bool inRing(int x, int y) {
 
 }  // namespace
 
-RgbPicture paintSkinPicture(const SkinRing& ring) {
-    RgbPicture picture(kSkinPictureWidth, kSkinPictureHeight);
+Picture paintSkinPicture(const SkinRing& ring) {
+    Picture picture(kSkinPictureWidth, kSkinPictureHeight);
     for (int y = 0; y < kSkinPictureHeight; ++y) {
-        const Rgb face{faceChannel(kFaceTop.red, kFaceBottom.red, y),
-                       faceChannel(kFaceTop.green, kFaceBottom.green, y),
-                       faceChannel(kFaceTop.blue, kFaceBottom.blue, y)};
+        const Rgba face{faceChannel(kFaceTop.red, kFaceBottom.red, y),
+                        faceChannel(kFaceTop.green, kFaceBottom.green, y),
+                        faceChannel(kFaceTop.blue, kFaceBottom.blue, y)};
         for (int x = 0; x < kSkinPictureWidth; ++x) {
             picture.set(x, y, inRing(x, y) ? averagedRingColour(ring, x, y) : face);
         }

@@ -5,7 +5,7 @@
 // its corner pixels blend the frame with the layers beside it.
 #include <array>
 
-#include "tools/pictures/rgb_picture.h"
+#include "tools/pictures/picture.h"
 
 namespace pictures {
 
@@ -14,10 +14,10 @@ inline constexpr int kSkinPictureHeight = 25;
 inline constexpr int kSkinRingWidth = 4;
 
 struct SkinLayer {
-    Rgb top;
-    Rgb bottom;
-    Rgb left;
-    Rgb right;
+    Rgba top;
+    Rgba bottom;
+    Rgba left;
+    Rgba right;
 };
 
 // Outermost layer first.
@@ -25,6 +25,6 @@ using SkinRing = std::array<SkinLayer, kSkinRingWidth>;
 
 // The picture of one skin. The middle, which the button never shows, holds the button's face
 // gradient, so that the picture looks like the button it makes.
-RgbPicture paintSkinPicture(const SkinRing& ring);
+Picture paintSkinPicture(const SkinRing& ring);
 
 }  // namespace pictures

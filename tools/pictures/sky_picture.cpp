@@ -28,14 +28,14 @@ Colour skyColour(const SkyDirection& direction, const sky::PixelAngles& pixel) {
 
 }  // namespace
 
-RgbPicture makeSkyPicture() {
-    RgbPicture picture(kSize, kSize);
+Picture makeSkyPicture() {
+    Picture picture(kSize, kSize);
     // One sample per pixel is enough: the clouds filter their own noise to the pixel's size.
     const sky::PixelAngles pixel{kPi / kSize, 2.0 * kPi / kSize};
     for (int row = 0; row < kSize; ++row) {
         for (int column = 0; column < kSize; ++column) {
             const SkyDirection direction = skyDirection(column + 0.5, row + 0.5, kSize, kSize);
-            picture.set(column, row, toRgb(skyColour(direction, pixel)));
+            picture.set(column, row, toRgba(skyColour(direction, pixel)));
         }
     }
     return picture;

@@ -79,9 +79,9 @@ Sample iconSample(double x, double y, int size, std::span<const Point2> jet) {
 
 }  // namespace
 
-RgbaPicture makeWindowIcon(int size) {
+Picture makeWindowIcon(int size) {
     const auto jet = jetOutline();
-    RgbaPicture icon(size, size);
+    Picture icon(size, size, {0, 0, 0, 0});
     for (int py = 0; py < size; ++py) {
         for (int px = 0; px < size; ++px) {
             // Averaged with each sample weighted by its opacity, so edge pixels keep the
@@ -97,17 +97,14 @@ RgbaPicture makeWindowIcon(int size) {
                 }
             }
             if (alpha > 0.0) {
-                const Rgb colour = toRgb(weighted * (1.0 / alpha));
-                icon.set(
-                    px, py,
-                    {colour.red, colour.green, colour.blue, toByte(alpha / (kSamples * kSamples))});
+                icon.set(px, py, toRgba(weighted * (1.0 / alpha), alpha / (kSamples * kSamples)));
             }
         }
     }
     return icon;
 }
 
-std::vector<RgbaPicture> makeWindowIconImages() {
+std::vector<Picture> makeWindowIconImages() {
     return {makeWindowIcon(16), makeWindowIcon(32)};
 }
 

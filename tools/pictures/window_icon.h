@@ -3,14 +3,14 @@
 // square, drawn with soft edges on a transparent ground.
 #include <vector>
 
-#include "tools/pictures/rgba_picture.h"
+#include "tools/pictures/picture.h"
 
 namespace pictures {
 
 // The icon at size x size pixels.
-RgbaPicture makeWindowIcon(int size);
+Picture makeWindowIcon(int size);
 
 // The sizes the icon file carries: 16 x 16 for title bars, 32 x 32 for Alt+Tab.
-std::vector<RgbaPicture> makeWindowIconImages();
+std::vector<Picture> makeWindowIconImages();
 
 }  // namespace pictures

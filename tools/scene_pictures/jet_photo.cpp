@@ -58,7 +58,7 @@ void setUpLights() {
 }
 
 // A lens darkens its corners a little; it makes the rendering read as a photograph.
-void darkenCorners(pictures::RgbPicture& picture) {
+void darkenCorners(pictures::Picture& picture) {
     constexpr double kCornerDarkening = 0.14;
     const double halfWidth = picture.width() / 2.0;
     const double halfHeight = picture.height() / 2.0;
@@ -67,17 +67,17 @@ void darkenCorners(pictures::RgbPicture& picture) {
             const double dx = (x + 0.5 - halfWidth) / halfWidth;
             const double dy = (y + 0.5 - halfHeight) / halfHeight;
             const double keep = 1.0 - kCornerDarkening * (dx * dx + dy * dy) / 2.0;
-            const pictures::Rgb colour = picture.at(x, y);
-            picture.set(
-                x, y,
-                pictures::toRgb(pictures::fromBytes(colour.red, colour.green, colour.blue) * keep));
+            const pictures::Rgba colour = picture.at(x, y);
+            picture.set(x, y,
+                        pictures::toRgba(
+                            pictures::fromBytes(colour.red, colour.green, colour.blue) * keep));
         }
     }
 }
 
 }  // namespace
 
-std::optional<pictures::RgbPicture> renderJetPhoto(const ScenePictureInputs& inputs) {
+std::optional<pictures::Picture> renderJetPhoto(const ScenePictureInputs& inputs) {
     Ms3dModel model;
     if (!model.load(inputs.model.string().c_str())) {
         return std::nullopt;
@@ -85,7 +85,7 @@ std::optional<pictures::RgbPicture> renderJetPhoto(const ScenePictureInputs& inp
     return renderJetPhotoWithModel(model);
 }
 
-std::optional<pictures::RgbPicture> renderJetPhotoWithModel(MeshModel& model) {
+std::optional<pictures::Picture> renderJetPhotoWithModel(MeshModel& model) {
     OffscreenRenderer renderer(kCamera.width * kSupersampling, kCamera.height * kSupersampling);
     if (!renderer.ok()) {
         return std::nullopt;
@@ -110,7 +110,7 @@ std::optional<pictures::RgbPicture> renderJetPhotoWithModel(MeshModel& model) {
     model.draw();
 
     const ShrunkFrame jet = shrinkFrame(renderer.frame(), kSupersampling);
-    pictures::RgbPicture photo = composeOver(jet, paintPhotoSky(kCamera));
+    pictures::Picture photo = composeOver(jet, paintPhotoSky(kCamera));
     darkenCorners(photo);
     return photo;
 }

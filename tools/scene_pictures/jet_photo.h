@@ -4,14 +4,14 @@
 #include <optional>
 
 #include "scene/model/mesh_model.h"
-#include "tools/pictures/rgb_picture.h"
+#include "tools/pictures/picture.h"
 #include "tools/scene_pictures/scene_picture_catalogue.h"
 
 namespace scene_pictures {
 
-std::optional<pictures::RgbPicture> renderJetPhoto(const ScenePictureInputs& inputs);
+std::optional<pictures::Picture> renderJetPhoto(const ScenePictureInputs& inputs);
 
 // The same photograph of the jet drawn by `model`, already loaded.
-std::optional<pictures::RgbPicture> renderJetPhotoWithModel(MeshModel& model);
+std::optional<pictures::Picture> renderJetPhotoWithModel(MeshModel& model);
 
 }  // namespace scene_pictures

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (const scene_pictures::ScenePictureRecipe& recipe : scene_pictures::scenePictures()) {
         const std::filesystem::path path = inputs.resources / recipe.fileName;
-        const std::optional<pictures::RgbPicture> picture = recipe.make(inputs);
+        const std::optional<pictures::Picture> picture = recipe.make(inputs);
         if (picture && pictures::writeBmpFile(path, *picture)) {
             std::printf("wrote %s\n", path.string().c_str());
         } else {

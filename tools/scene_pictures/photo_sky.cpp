@@ -25,8 +25,8 @@ Colour skyColour(const SkyDirection& direction, const pictures::sky::PixelAngles
 
 }  // namespace
 
-pictures::RgbPicture paintPhotoSky(const PhotoCamera& camera) {
-    pictures::RgbPicture picture(camera.width, camera.height);
+pictures::Picture paintPhotoSky(const PhotoCamera& camera) {
+    pictures::Picture picture(camera.width, camera.height);
     const double angle = pixelAngle(camera);
     for (int row = 0; row < camera.height; ++row) {
         for (int column = 0; column < camera.width; ++column) {
@@ -35,7 +35,7 @@ pictures::RgbPicture paintPhotoSky(const PhotoCamera& camera) {
             // of a turn the higher it looks.
             const double ring = std::sqrt(direction.x * direction.x + direction.z * direction.z);
             const pictures::sky::PixelAngles pixel{angle, angle / (ring > 0.05 ? ring : 0.05)};
-            picture.set(column, row, pictures::toRgb(skyColour(direction, pixel)));
+            picture.set(column, row, pictures::toRgba(skyColour(direction, pixel)));
         }
     }
     return picture;

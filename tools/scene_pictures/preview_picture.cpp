@@ -48,8 +48,8 @@ constexpr double kEyeAside = -4.2;
 constexpr double kEyeAbove = 2.5;
 
 // The saver hands the scene its desktop snapshot mirrored left to right.
-pictures::RgbPicture mirrored(const pictures::RgbPicture& picture) {
-    pictures::RgbPicture result(picture.width(), picture.height());
+pictures::Picture mirrored(const pictures::Picture& picture) {
+    pictures::Picture result(picture.width(), picture.height());
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             result.set(x, y, picture.at(picture.width() - 1 - x, y));
@@ -100,7 +100,7 @@ void followJet(World& world) {
 
 }  // namespace
 
-std::optional<pictures::RgbPicture> renderPreviewPicture(const ScenePictureInputs& inputs) {
+std::optional<pictures::Picture> renderPreviewPicture(const ScenePictureInputs& inputs) {
     Ms3dModel model;
     if (!model.load(inputs.model.string().c_str())) {
         return std::nullopt;
@@ -108,8 +108,8 @@ std::optional<pictures::RgbPicture> renderPreviewPicture(const ScenePictureInput
     return renderPreviewWithModel(model, inputs);
 }
 
-std::optional<pictures::RgbPicture> renderPreviewWithModel(MeshModel& model,
-                                                           const ScenePictureInputs& inputs) {
+std::optional<pictures::Picture> renderPreviewWithModel(MeshModel& model,
+                                                        const ScenePictureInputs& inputs) {
     OffscreenRenderer renderer(kWidth * kSupersampling, kHeight * kSupersampling);
     if (!renderer.ok()) {
         return std::nullopt;

@@ -5,16 +5,16 @@
 #include <optional>
 
 #include "scene/model/mesh_model.h"
-#include "tools/pictures/rgb_picture.h"
+#include "tools/pictures/picture.h"
 #include "tools/scene_pictures/scene_picture_catalogue.h"
 
 namespace scene_pictures {
 
-std::optional<pictures::RgbPicture> renderPreviewPicture(const ScenePictureInputs& inputs);
+std::optional<pictures::Picture> renderPreviewPicture(const ScenePictureInputs& inputs);
 
 // The same picture with the jet drawn by `model`, already loaded; the world, the camera and
 // the flight do not depend on the model.
-std::optional<pictures::RgbPicture> renderPreviewWithModel(MeshModel& model,
-                                                           const ScenePictureInputs& inputs);
+std::optional<pictures::Picture> renderPreviewWithModel(MeshModel& model,
+                                                        const ScenePictureInputs& inputs);
 
 }  // namespace scene_pictures

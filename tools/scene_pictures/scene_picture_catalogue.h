@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "tools/pictures/rgb_picture.h"
+#include "tools/pictures/picture.h"
 
 namespace scene_pictures {
 
@@ -21,7 +21,7 @@ struct ScenePictureInputs {
 struct ScenePictureRecipe {
     std::string_view fileName;  // inside saver/resources
     // Nothing when an input is missing or OpenGL cannot draw.
-    std::optional<pictures::RgbPicture> (*make)(const ScenePictureInputs& inputs);
+    std::optional<pictures::Picture> (*make)(const ScenePictureInputs& inputs);
 };
 
 std::span<const ScenePictureRecipe> scenePictures();

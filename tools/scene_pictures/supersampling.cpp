@@ -29,25 +29,25 @@ ShrunkFrame shrinkFrame(const RenderedFrame& frame, int factor) {
     return shrunk;
 }
 
-pictures::RgbPicture toPicture(const ShrunkFrame& frame) {
-    pictures::RgbPicture picture(frame.width, frame.height);
+pictures::Picture toPicture(const ShrunkFrame& frame) {
+    pictures::Picture picture(frame.width, frame.height);
     for (int y = 0; y < frame.height; ++y) {
         for (int x = 0; x < frame.width; ++x) {
-            picture.set(x, y, pictures::toRgb(frame.at(x, y).colour));
+            picture.set(x, y, pictures::toRgba(frame.at(x, y).colour));
         }
     }
     return picture;
 }
 
-pictures::RgbPicture composeOver(const ShrunkFrame& front, const pictures::RgbPicture& back) {
-    pictures::RgbPicture picture(front.width, front.height);
+pictures::Picture composeOver(const ShrunkFrame& front, const pictures::Picture& back) {
+    pictures::Picture picture(front.width, front.height);
     for (int y = 0; y < front.height; ++y) {
         for (int x = 0; x < front.width; ++x) {
-            const pictures::Rgb behind = back.at(x, y);
+            const pictures::Rgba behind = back.at(x, y);
             const Colour backColour = pictures::fromBytes(behind.red, behind.green, behind.blue);
             const CoveredColour& covered = front.at(x, y);
             picture.set(x, y,
-                        pictures::toRgb(covered.colour + backColour * (1.0 - covered.coverage)));
+                        pictures::toRgba(covered.colour + backColour * (1.0 - covered.coverage)));
         }
     }
     return picture;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tools/pictures/colour.h"
-#include "tools/pictures/rgb_picture.h"
+#include "tools/pictures/picture.h"
 #include "tools/scene_pictures/offscreen_renderer.h"
 
 namespace scene_pictures {
@@ -30,9 +30,9 @@ struct ShrunkFrame {
 ShrunkFrame shrinkFrame(const RenderedFrame& frame, int factor);
 
 // The shrunk colours as they are, for frames drawn edge to edge.
-pictures::RgbPicture toPicture(const ShrunkFrame& frame);
+pictures::Picture toPicture(const ShrunkFrame& frame);
 
 // The shrunk frame laid over a background of its size, partly covered pixels blending in.
-pictures::RgbPicture composeOver(const ShrunkFrame& front, const pictures::RgbPicture& back);
+pictures::Picture composeOver(const ShrunkFrame& front, const pictures::Picture& back);
 
 }  // namespace scene_pictures

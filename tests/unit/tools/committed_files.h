@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "scene/bitmap/bitmap_decoder.h"
-#include "tools/pictures/rgba_picture.h"
+#include "tools/pictures/picture.h"
 
 namespace committed {
 
 using pictures::Rgba;
-using Picture = pictures::RgbaPicture;
+using Picture = pictures::Picture;
 
 inline std::vector<std::uint8_t> readFile(const std::string& pathInSource) {
     std::ifstream file(std::filesystem::path(SORAVANE_SOURCE_DIR) / pathInSource, std::ios::binary);

@@ -13,7 +13,7 @@ TEST(committed_files, ScenePicturesMatchAFreshRendering) {
     const scene_pictures::ScenePictureInputs inputs{
         source / "saver" / "resources", source / "data" / "Soravane.data", scratch.file("")};
     for (const scene_pictures::ScenePictureRecipe& recipe : scene_pictures::scenePictures()) {
-        const std::optional<pictures::RgbPicture> fresh = recipe.make(inputs);
+        const std::optional<pictures::Picture> fresh = recipe.make(inputs);
         ASSERT_TRUE(fresh.has_value()) << recipe.fileName << " cannot be rendered";
         committed::expectCommittedPicturesMatch(std::string(recipe.fileName),
                                                 pictures::encodeBmp(*fresh));
