@@ -1,4 +1,4 @@
-#include "tools/pictures/check_box_pictures.h"
+#include "tools/pictures/picture_catalogue.h"
 
 #include "tools/pictures/colour.h"
 #include "tools/pictures/shapes.h"

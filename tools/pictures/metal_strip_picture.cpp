@@ -1,4 +1,4 @@
-#include "tools/pictures/metal_strip_picture.h"
+#include "tools/pictures/picture_catalogue.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "tools/pictures/preview_back_picture.h"
+#include "tools/pictures/picture_catalogue.h"
 
 #include <cmath>
 

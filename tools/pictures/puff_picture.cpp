@@ -1,4 +1,4 @@
-#include "tools/pictures/puff_picture.h"
+#include "tools/pictures/picture_catalogue.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "tools/pictures/sky_picture.h"
+#include "tools/pictures/picture_catalogue.h"
 
 #include "tools/pictures/sky_clouds.h"
 #include "tools/pictures/sky_dome.h"

@@ -1,4 +1,4 @@
-#include "tools/pictures/window_icon.h"
+#include "tools/pictures/picture_catalogue.h"
 
 #include <array>
 
@@ -77,8 +77,6 @@ Sample iconSample(double x, double y, int size, std::span<const Point2> jet) {
     return {colour, 1.0};
 }
 
-}  // namespace
-
 Picture makeWindowIcon(int size) {
     const auto jet = jetOutline();
     Picture icon(size, size, {0, 0, 0, 0});
@@ -103,6 +101,8 @@ Picture makeWindowIcon(int size) {
     }
     return icon;
 }
+
+}  // namespace
 
 std::vector<Picture> makeWindowIconImages() {
     return {makeWindowIcon(16), makeWindowIcon(32)};

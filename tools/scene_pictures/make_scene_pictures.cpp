@@ -8,7 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "tools/pictures/bmp_writer.h"
+#include "tools/file_bytes.h"
+#include "tools/pictures/picture_files.h"
 #include "tools/scene_pictures/scene_picture_catalogue.h"
 
 int main(int argc, char** argv) {
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
     for (const scene_pictures::ScenePictureRecipe& recipe : scene_pictures::scenePictures()) {
         const std::filesystem::path path = inputs.resources / recipe.fileName;
         const std::optional<pictures::Picture> picture = recipe.make(inputs);
-        if (picture && pictures::writeBmpFile(path, *picture)) {
+        if (picture && tools::writeFileBytes(path, pictures::encodeBmp(*picture))) {
             std::printf("wrote %s\n", path.string().c_str());
         } else {
             std::fprintf(stderr, "cannot render %s\n", path.string().c_str());

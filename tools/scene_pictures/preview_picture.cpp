@@ -9,8 +9,9 @@
 #include "scene/model/mesh_model.h"
 #include "scene/scene_start.h"
 #include "scene/world.h"
-#include "tools/pictures/bmp_writer.h"
+#include "tools/file_bytes.h"
 #include "tools/pictures/desktop_picture.h"
+#include "tools/pictures/picture_files.h"
 #include "tools/pictures/turn_trig.h"
 #include "tools/scene_pictures/offscreen_renderer.h"
 #include "tools/scene_pictures/supersampling.h"
@@ -115,7 +116,8 @@ std::optional<pictures::Picture> renderPreviewWithModel(MeshModel& model,
         return std::nullopt;
     }
     const std::filesystem::path groundPath = inputs.scratch / "preview_ground.bmp";
-    if (!pictures::writeBmpFile(groundPath, mirrored(pictures::makeDesktopPicture()))) {
+    if (!tools::writeFileBytes(groundPath,
+                               pictures::encodeBmp(mirrored(pictures::makeDesktopPicture())))) {
         return std::nullopt;
     }
     const std::string sky = (inputs.resources / "sky.bmp").string();

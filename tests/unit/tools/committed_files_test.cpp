@@ -5,10 +5,8 @@
 
 #include "tests/unit/tools/committed_files.h"
 #include "tools/jet_model/jet_design.h"
-#include "tools/pictures/bmp_writer.h"
-#include "tools/pictures/ico_writer.h"
-#include "tools/pictures/icon_catalogue.h"
 #include "tools/pictures/picture_catalogue.h"
+#include "tools/pictures/picture_files.h"
 
 namespace {
 
@@ -49,13 +47,9 @@ std::vector<double> numbersOf(const ModelData& model) {
 }  // namespace
 
 TEST(committed_files, PicturesMatchAFreshDrawing) {
-    for (const pictures::PictureRecipe& recipe : pictures::builtInPictures()) {
-        committed::expectCommittedPicturesMatch(std::string(recipe.fileName),
-                                                pictures::encodeBmp(recipe.make()));
-    }
-    for (const pictures::IconRecipe& recipe : pictures::builtInIcons()) {
-        committed::expectCommittedPicturesMatch(std::string(recipe.fileName),
-                                                pictures::encodeIco(recipe.make()));
+    for (const pictures::PictureFile& file : pictures::builtInPictures()) {
+        committed::expectCommittedPicturesMatch(
+            std::string(file.name), pictures::encodePictureFile(file.name, file.draw()));
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include "tests/support/temp_folder.h"
 #include "tests/unit/tools/committed_files.h"
-#include "tools/pictures/bmp_writer.h"
+#include "tools/pictures/picture_files.h"
 #include "tools/scene_pictures/scene_picture_catalogue.h"
 
 TEST(committed_files, ScenePicturesMatchAFreshRendering) {
