@@ -2,10 +2,6 @@
 // Closed triangle surfaces for building the jet: lofts through cross-sections, mirrored
 // copies and moves. Every solid is wound counter-clockwise seen from outside, so its
 // triangles' normals point outwards.
-//
-// Only +, -, *, / and sqrt are used, never the library's trigonometry, so the same solids
-// come out bit for bit on every machine and the committed model file can be regenerated
-// exactly.
 #include <array>
 #include <vector>
 

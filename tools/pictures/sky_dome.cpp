@@ -1,6 +1,7 @@
 #include "tools/pictures/sky_dome.h"
 
-#include "tools/pictures/turn_trig.h"
+#include <cmath>
+#include <numbers>
 
 namespace pictures {
 
@@ -10,8 +11,9 @@ SkyDirection skyDirection(double column, double row, int width, int height) {
 
     // GLU's sphere before the turn: z = -cos(pi t), the point at azimuth s from +y towards +x.
     // Turning it 90 degrees about x maps (x, y, z) to (x, -z, y).
-    const double ring = sinTurns(t / 2.0);
-    return {sinTurns(s) * ring, cosTurns(t / 2.0), cosTurns(s) * ring};
+    constexpr double kPi = std::numbers::pi;
+    const double ring = std::sin(kPi * t);
+    return {std::sin(2.0 * kPi * s) * ring, std::cos(kPi * t), std::cos(2.0 * kPi * s) * ring};
 }
 
 }  // namespace pictures

@@ -1,3 +1,5 @@
+#include <numbers>
+
 #include "tools/pictures/picture_catalogue.h"
 
 #include "tools/pictures/sky_clouds.h"
@@ -8,7 +10,7 @@ namespace pictures {
 namespace {
 
 constexpr int kSize = 512;
-constexpr double kPi = 3.141592653589793;
+constexpr double kPi = std::numbers::pi;
 
 Colour skyColour(const SkyDirection& direction, const sky::PixelAngles& pixel) {
     Colour colour = sky::clearSkyColour(direction);

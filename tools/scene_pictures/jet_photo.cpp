@@ -15,8 +15,8 @@ namespace {
 constexpr int kSupersampling = 4;
 
 // A long lens looking up a little, turned away from the side of the sky the sun warms.
-constexpr PhotoCamera kCamera{.azimuthTurns = 150.0 / 360.0,
-                              .elevationTurns = 14.0 / 360.0,
+constexpr PhotoCamera kCamera{.azimuthDegrees = 150,
+                              .elevationDegrees = 14,
                               .fieldOfViewDegrees = 20.0,
                               .width = 270,
                               .height = 202};

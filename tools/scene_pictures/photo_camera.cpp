@@ -4,8 +4,7 @@
 #include <GL/glu.h>
 
 #include <cmath>
-
-#include "tools/pictures/turn_trig.h"
+#include <numbers>
 
 namespace scene_pictures {
 namespace {
@@ -21,18 +20,21 @@ SkyDirection crossed(SkyDirection a, SkyDirection b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
+double radians(double degrees) {
+    return degrees * std::numbers::pi / 180.0;
+}
+
 double tanHalfField(const PhotoCamera& camera) {
-    const double halfTurns = camera.fieldOfViewDegrees / 720.0;
-    return pictures::sinTurns(halfTurns) / pictures::cosTurns(halfTurns);
+    return std::tan(radians(camera.fieldOfViewDegrees / 2.0));
 }
 
 }  // namespace
 
 CameraAxes cameraAxes(const PhotoCamera& camera) {
-    const double level = pictures::cosTurns(camera.elevationTurns);
-    const SkyDirection forward{level * pictures::sinTurns(camera.azimuthTurns),
-                               pictures::sinTurns(camera.elevationTurns),
-                               level * pictures::cosTurns(camera.azimuthTurns)};
+    const double azimuth = radians(camera.azimuthDegrees);
+    const double elevation = radians(camera.elevationDegrees);
+    const SkyDirection forward{std::cos(elevation) * std::sin(azimuth), std::sin(elevation),
+                               std::cos(elevation) * std::cos(azimuth)};
     // As OpenGL's look-at builds them: right = forward x world up, up = right x forward.
     const SkyDirection right = normalised(crossed(forward, {0.0, 1.0, 0.0}));
     return {forward, right, crossed(right, forward)};

@@ -7,8 +7,8 @@
 namespace scene_pictures {
 
 struct PhotoCamera {
-    double azimuthTurns = 0.0;        // the view direction round the horizon, 0 north, 1/4 east
-    double elevationTurns = 0.0;      // above the horizon
+    double azimuthDegrees = 0.0;      // the view direction round the horizon, 0 north, 90 east
+    double elevationDegrees = 0.0;    // above the horizon
     double fieldOfViewDegrees = 0.0;  // vertical
     int width = 0;
     int height = 0;

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -12,7 +13,6 @@
 #include "tools/file_bytes.h"
 #include "tools/pictures/desktop_picture.h"
 #include "tools/pictures/picture_files.h"
-#include "tools/pictures/turn_trig.h"
 #include "tools/scene_pictures/offscreen_renderer.h"
 #include "tools/scene_pictures/supersampling.h"
 
@@ -60,9 +60,8 @@ pictures::Picture mirrored(const pictures::Picture& picture) {
 }
 
 // The direction of flight at a heading, as the world's flight step computes it.
-double flightTurns(double heading) {
-    constexpr double kTwoPi = 6.283185307179586;
-    return (heading + 90.0) * kDegreesToRadians / kTwoPi;
+double flightAngle(double heading) {
+    return (heading + 90.0) * kDegreesToRadians;
 }
 
 void startFlight(World& world) {
@@ -70,9 +69,9 @@ void startFlight(World& world) {
     double x = kLastX;
     double z = kLastZ;
     for (int frame = kFrames - 1; frame >= 0; --frame) {
-        const double turns = flightTurns(kLastHeading - kTurnRate * (kFrames - frame));
-        x -= pictures::cosTurns(turns) * kSpeed;
-        z -= pictures::sinTurns(turns) * kSpeed;
+        const double angle = flightAngle(kLastHeading - kTurnRate * (kFrames - frame));
+        x -= std::cos(angle) * kSpeed;
+        z -= std::sin(angle) * kSpeed;
     }
     JetState& jet = world.jet;
     jet.x = static_cast<float>(x);
@@ -92,9 +91,9 @@ void startFlight(World& world) {
 // scene to move it elsewhere.
 void followJet(World& world) {
     const JetState& jet = world.jet;
-    const double turns = flightTurns(jet.heading);
-    const double forwardX = pictures::cosTurns(turns);
-    const double forwardZ = pictures::sinTurns(turns);
+    const double angle = flightAngle(jet.heading);
+    const double forwardX = std::cos(angle);
+    const double forwardZ = std::sin(angle);
     world.eye = {jet.x - kEyeBehind * forwardX - kEyeAside * forwardZ, jet.y + kEyeAbove,
                  jet.z - kEyeBehind * forwardZ + kEyeAside * forwardX};
 }
