@@ -11,7 +11,6 @@
 #include "scene/scene_start.h"
 #include "scene/world.h"
 #include "tools/file_bytes.h"
-#include "tools/pictures/desktop_picture.h"
 #include "tools/pictures/picture_files.h"
 #include "tools/scene_pictures/offscreen_renderer.h"
 #include "tools/scene_pictures/supersampling.h"
@@ -29,7 +28,7 @@ constexpr int kFrames = 100;
 // The flight: low and slow, in a turn that never ends within the frames drawn, so the smoke
 // trail curves away behind the jet. The jet's place and heading are given for the last frame;
 // the flight starts wherever that requires. It ends over the task bar of one desktop tile,
-// beside the caption buttons of a window on the next.
+// beside the corner of a window on the next.
 constexpr double kLastX = 120;
 constexpr double kLastZ = -14;
 constexpr double kLastHeading = -90;
@@ -48,15 +47,33 @@ constexpr double kEyeBehind = 10.0;
 constexpr double kEyeAside = -4.2;
 constexpr double kEyeAbove = 2.5;
 
-// The saver hands the scene its desktop snapshot mirrored left to right.
-pictures::Picture mirrored(const pictures::Picture& picture) {
-    pictures::Picture result(picture.width(), picture.height());
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            result.set(x, y, picture.at(picture.width() - 1 - x, y));
+// The ground: a plain desktop of the saver's day, blue with a few windows and the task bar, so
+// that the scene's tiles read as desktops. Laid out as the scene sees it: the saver hands over
+// its snapshot mirrored left to right.
+pictures::Picture plainDesktop() {
+    constexpr int kDesktopWidth = 1600;
+    constexpr int kDesktopHeight = 1200;
+    constexpr pictures::Rgba kFace{212, 208, 200};
+    pictures::Picture desktop(kDesktopWidth, kDesktopHeight, {58, 110, 165});
+    const auto fill = [&](int left, int top, int right, int bottom, pictures::Rgba colour) {
+        for (int y = top; y < bottom; ++y) {
+            for (int x = left; x < right; ++x) {
+                desktop.set(x, y, colour);
+            }
         }
+    };
+    // Windows: a frame, a title bar (inactive: the saver's own window is the active one) and a
+    // white inside.
+    constexpr int kWindows[][4] = {
+        {1000, 700, 1450, 1080}, {740, 60, 1400, 560}, {120, 250, 600, 640}, {360, 380, 960, 950}};
+    for (const auto& [left, top, right, bottom] : kWindows) {
+        fill(left, top, right, bottom, kFace);
+        fill(left + 4, top + 4, right - 4, top + 26, {128, 128, 128});
+        fill(left + 4, top + 30, right - 4, bottom - 4, {255, 255, 255});
     }
-    return result;
+    fill(0, kDesktopHeight - 30, kDesktopWidth, kDesktopHeight, kFace);  // the task bar
+    fill(0, kDesktopHeight - 29, kDesktopWidth, kDesktopHeight - 28, {255, 255, 255});
+    return desktop;
 }
 
 // The direction of flight at a heading, as the world's flight step computes it.
@@ -115,8 +132,7 @@ std::optional<pictures::Picture> renderPreviewWithModel(MeshModel& model,
         return std::nullopt;
     }
     const std::filesystem::path groundPath = inputs.scratch / "preview_ground.bmp";
-    if (!tools::writeFileBytes(groundPath,
-                               pictures::encodeBmp(mirrored(pictures::makeDesktopPicture())))) {
+    if (!tools::writeFileBytes(groundPath, pictures::encodeBmp(plainDesktop()))) {
         return std::nullopt;
     }
     const std::string sky = (inputs.resources / "sky.bmp").string();
