@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "tools/pictures/colour.h"
-#include "tools/pictures/looped_noise.h"
+#include "tools/pictures/noise.h"
 
 namespace pictures {
 namespace {

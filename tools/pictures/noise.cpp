@@ -1,6 +1,7 @@
 #include "tools/pictures/noise.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "tools/pictures/colour.h"
 
@@ -104,6 +105,15 @@ FilteredNoise filteredFractalNoise(const FractalNoise& settings, double x, doubl
 
 double fractalNoise(const FractalNoise& settings, double x, double y, double footprint) {
     return filteredFractalNoise(settings, x, y, footprint).value;
+}
+
+double loopedNoise(const FractalNoise& settings, double position, double period,
+                   double featureLength) {
+    // The circle's circumference holds period / featureLength lattice cells.
+    constexpr double kTwoPi = 2.0 * std::numbers::pi;
+    const double radius = period / featureLength / kTwoPi;
+    const double angle = kTwoPi * position / period;
+    return fractalNoise(settings, radius * std::cos(angle), radius * std::sin(angle));
 }
 
 }  // namespace pictures

@@ -34,4 +34,11 @@ struct FilteredNoise {
 FilteredNoise filteredFractalNoise(const FractalNoise& settings, double x, double y,
                                    double footprint);
 
+// Fractal noise along a closed loop of the given period, for tiled pictures whose opposite
+// edges must join: loopedNoise(p) and loopedNoise(p + period) are the same. The loop is a
+// circle through the noise plane, so there is no seam and no visible repetition within one
+// period; featureLength is the typical size of its largest features, in position's units.
+double loopedNoise(const FractalNoise& settings, double position, double period,
+                   double featureLength);
+
 }  // namespace pictures

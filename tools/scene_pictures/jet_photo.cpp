@@ -1,13 +1,16 @@
-#include "tools/scene_pictures/jet_photo.h"
-
+// The settings dialog's photograph: the jet model alone, banked steeply towards a long lens
+// and lit by a sun, a sky fill and ambient light, laid over the sky painted by direction at the
+// photograph's own resolution, so the long lens shows crisp clouds rather than the magnified
+// pixels of the scene's sky picture.
 #include <GL/gl.h>
-#include <GL/glu.h>
+
+#include <cmath>
 
 #include "scene/model/mesh_model.h"
+#include "tools/pictures/sky.h"
 #include "tools/scene_pictures/offscreen_renderer.h"
 #include "tools/scene_pictures/photo_camera.h"
-#include "tools/scene_pictures/photo_sky.h"
-#include "tools/scene_pictures/supersampling.h"
+#include "tools/scene_pictures/scene_pictures.h"
 
 namespace scene_pictures {
 namespace {
@@ -57,6 +60,24 @@ void setUpLights() {
     glEnable(GL_LIGHTING);
 }
 
+// The sky behind the jet, as the camera sees it.
+pictures::Picture photoSky() {
+    pictures::Picture picture(kCamera.width, kCamera.height);
+    const double angle = pixelAngle(kCamera);
+    for (int row = 0; row < kCamera.height; ++row) {
+        for (int column = 0; column < kCamera.width; ++column) {
+            const pictures::sky::Direction direction =
+                viewDirection(kCamera, column + 0.5, row + 0.5);
+            // A pixel spans the same angle every way; round the horizon that is a larger share
+            // of a turn the higher it looks.
+            const double ring = std::sqrt(direction.x * direction.x + direction.z * direction.z);
+            const pictures::sky::PixelAngles pixel{angle, angle / (ring > 0.05 ? ring : 0.05)};
+            picture.set(column, row, pictures::toRgba(pictures::sky::skyColour(direction, pixel)));
+        }
+    }
+    return picture;
+}
+
 // A lens darkens its corners a little; it makes the rendering read as a photograph.
 void darkenCorners(pictures::Picture& picture) {
     constexpr double kCornerDarkening = 0.14;
@@ -67,10 +88,7 @@ void darkenCorners(pictures::Picture& picture) {
             const double dx = (x + 0.5 - halfWidth) / halfWidth;
             const double dy = (y + 0.5 - halfHeight) / halfHeight;
             const double keep = 1.0 - kCornerDarkening * (dx * dx + dy * dy) / 2.0;
-            const pictures::Rgba colour = picture.at(x, y);
-            picture.set(x, y,
-                        pictures::toRgba(
-                            pictures::fromBytes(colour.red, colour.green, colour.blue) * keep));
+            picture.set(x, y, pictures::toRgba(pictures::fromBytes(picture.at(x, y)) * keep));
         }
     }
 }
@@ -79,15 +97,8 @@ void darkenCorners(pictures::Picture& picture) {
 
 std::optional<pictures::Picture> renderJetPhoto(const ScenePictureInputs& inputs) {
     Ms3dModel model;
-    if (!model.load(inputs.model.string().c_str())) {
-        return std::nullopt;
-    }
-    return renderJetPhotoWithModel(model);
-}
-
-std::optional<pictures::Picture> renderJetPhotoWithModel(MeshModel& model) {
-    OffscreenRenderer renderer(kCamera.width * kSupersampling, kCamera.height * kSupersampling);
-    if (!renderer.ok()) {
+    OffscreenRenderer renderer(kCamera.width, kCamera.height, kSupersampling);
+    if (!model.load(inputs.model.string().c_str()) || !renderer.ok()) {
         return std::nullopt;
     }
     model.loadMaterialTextures();
@@ -102,15 +113,14 @@ std::optional<pictures::Picture> renderJetPhotoWithModel(MeshModel& model) {
     applyPhotoCamera(kCamera, kDistance);
     setUpLights();
 
-    const pictures::SkyDirection up = cameraAxes(kCamera).up;
+    const pictures::sky::Direction up = cameraAxes(kCamera).up;
     glTranslated(kRaise * up.x, kRaise * up.y, kRaise * up.z);
     glRotatef(kYawDegrees, 0, 1, 0);
     glRotatef(kPitchDegrees, 1, 0, 0);
     glRotatef(kRollDegrees, 0, 0, 1);
     model.draw();
 
-    const ShrunkFrame jet = shrinkFrame(renderer.frame(), kSupersampling);
-    pictures::Picture photo = composeOver(jet, paintPhotoSky(kCamera));
+    pictures::Picture photo = renderer.picture(photoSky());
     darkenCorners(photo);
     return photo;
 }

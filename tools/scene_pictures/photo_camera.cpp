@@ -9,14 +9,14 @@
 namespace scene_pictures {
 namespace {
 
-using pictures::SkyDirection;
+using pictures::sky::Direction;
 
-SkyDirection normalised(SkyDirection v) {
+Direction normalised(Direction v) {
     const double length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
     return {v.x / length, v.y / length, v.z / length};
 }
 
-SkyDirection crossed(SkyDirection a, SkyDirection b) {
+Direction crossed(Direction a, Direction b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
@@ -33,14 +33,14 @@ double tanHalfField(const PhotoCamera& camera) {
 CameraAxes cameraAxes(const PhotoCamera& camera) {
     const double azimuth = radians(camera.azimuthDegrees);
     const double elevation = radians(camera.elevationDegrees);
-    const SkyDirection forward{std::cos(elevation) * std::sin(azimuth), std::sin(elevation),
-                               std::cos(elevation) * std::cos(azimuth)};
+    const Direction forward{std::cos(elevation) * std::sin(azimuth), std::sin(elevation),
+                            std::cos(elevation) * std::cos(azimuth)};
     // As OpenGL's look-at builds them: right = forward x world up, up = right x forward.
-    const SkyDirection right = normalised(crossed(forward, {0.0, 1.0, 0.0}));
+    const Direction right = normalised(crossed(forward, {0.0, 1.0, 0.0}));
     return {forward, right, crossed(right, forward)};
 }
 
-SkyDirection viewDirection(const PhotoCamera& camera, double column, double row) {
+Direction viewDirection(const PhotoCamera& camera, double column, double row) {
     const CameraAxes axes = cameraAxes(camera);
     const double tanHalf = tanHalfField(camera);
     const double aspect = static_cast<double>(camera.width) / camera.height;
@@ -63,7 +63,7 @@ void applyPhotoCamera(const PhotoCamera& camera, double distance) {
                    distance / 10.0, distance * 10.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    const SkyDirection forward = cameraAxes(camera).forward;
+    const Direction forward = cameraAxes(camera).forward;
     gluLookAt(-distance * forward.x, -distance * forward.y, -distance * forward.z, 0, 0, 0, 0, 1,
               0);
 }

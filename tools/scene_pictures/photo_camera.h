@@ -2,7 +2,7 @@
 // The photograph's camera: a view direction in the sky's world axes (x east, y up, z north),
 // a vertical field of view, and the picture it fills. Both the sky painted behind the jet
 // and the OpenGL projection of the jet are derived from it, so the two line up.
-#include "tools/pictures/sky_dome.h"
+#include "tools/pictures/sky.h"
 
 namespace scene_pictures {
 
@@ -15,16 +15,16 @@ struct PhotoCamera {
 };
 
 struct CameraAxes {
-    pictures::SkyDirection forward;
-    pictures::SkyDirection right;
-    pictures::SkyDirection up;
+    pictures::sky::Direction forward;
+    pictures::sky::Direction right;
+    pictures::sky::Direction up;
 };
 
 CameraAxes cameraAxes(const PhotoCamera& camera);
 
 // The direction seen through the picture at (column, row), counted in pixels from its top-left
 // corner.
-pictures::SkyDirection viewDirection(const PhotoCamera& camera, double column, double row);
+pictures::sky::Direction viewDirection(const PhotoCamera& camera, double column, double row);
 
 // The angle one pixel spans, in radians.
 double pixelAngle(const PhotoCamera& camera);

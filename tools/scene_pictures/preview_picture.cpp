@@ -1,6 +1,7 @@
-#include "tools/scene_pictures/preview_picture.h"
-
+// The control panel's preview: the scene's own start-up and frame code (initScene,
+// renderFrame) with the world set up by hand.
 #include <GL/gl.h>
+#include <stdlib.h>
 
 #include <cmath>
 #include <memory>
@@ -13,7 +14,7 @@
 #include "tools/file_bytes.h"
 #include "tools/pictures/picture_files.h"
 #include "tools/scene_pictures/offscreen_renderer.h"
-#include "tools/scene_pictures/supersampling.h"
+#include "tools/scene_pictures/scene_pictures.h"
 
 namespace scene_pictures {
 namespace {
@@ -115,36 +116,36 @@ void followJet(World& world) {
                  jet.z - kEyeBehind * forwardZ + kEyeAside * forwardX};
 }
 
+// The scene reads its ground from a file: the plain desktop goes into a scratch folder of its
+// own while the scene starts.
+bool startScene(World& world, MeshModel& model, const ScenePictureInputs& inputs) {
+    std::string scratch =
+        (std::filesystem::temp_directory_path() / "soravane_preview_XXXXXX").string();
+    if (mkdtemp(scratch.data()) == nullptr) {
+        return false;
+    }
+    const std::string ground = (std::filesystem::path(scratch) / "ground.bmp").string();
+    const std::string sky = (inputs.resources / "sky.bmp").string();
+    const std::string smoke = (inputs.resources / "puff.bmp").string();
+    const bool started = tools::writeFileBytes(ground, pictures::encodeBmp(plainDesktop())) &&
+                         initScene(world, model, {sky.c_str(), ground.c_str(), smoke.c_str()});
+    std::error_code ignored;
+    std::filesystem::remove_all(scratch, ignored);
+    return started;
+}
+
 }  // namespace
 
 std::optional<pictures::Picture> renderPreviewPicture(const ScenePictureInputs& inputs) {
     Ms3dModel model;
-    if (!model.load(inputs.model.string().c_str())) {
+    OffscreenRenderer renderer(kWidth, kHeight, kSupersampling);
+    if (!model.load(inputs.model.string().c_str()) || !renderer.ok()) {
         return std::nullopt;
     }
-    return renderPreviewWithModel(model, inputs);
-}
-
-std::optional<pictures::Picture> renderPreviewWithModel(MeshModel& model,
-                                                        const ScenePictureInputs& inputs) {
-    OffscreenRenderer renderer(kWidth * kSupersampling, kHeight * kSupersampling);
-    if (!renderer.ok()) {
-        return std::nullopt;
-    }
-    const std::filesystem::path groundPath = inputs.scratch / "preview_ground.bmp";
-    if (!tools::writeFileBytes(groundPath, pictures::encodeBmp(plainDesktop()))) {
-        return std::nullopt;
-    }
-    const std::string sky = (inputs.resources / "sky.bmp").string();
-    const std::string smoke = (inputs.resources / "puff.bmp").string();
-    const std::string ground = groundPath.string();
-
     // The world's tables are large; keep them off the stack.
     const auto world = std::make_unique<World>();
     resizeScene(kWidth * kSupersampling, kHeight * kSupersampling);
-    const bool started = initScene(*world, model, {sky.c_str(), ground.c_str(), smoke.c_str()});
-    std::filesystem::remove(groundPath);
-    if (!started) {
+    if (!startScene(*world, model, inputs)) {
         return std::nullopt;
     }
     startFlight(*world);
@@ -155,9 +156,10 @@ std::optional<pictures::Picture> renderPreviewWithModel(MeshModel& model,
         followJet(*world);
         renderFrame(*world, model);
     }
-    const RenderedFrame frame = renderer.frame();
+    // Drawn edge to edge: nothing shows through from behind.
+    const pictures::Picture preview = renderer.picture(pictures::Picture(kWidth, kHeight));
     releaseScene(*world);
-    return toPicture(shrinkFrame(frame, kSupersampling));
+    return preview;
 }
 
 }  // namespace scene_pictures
