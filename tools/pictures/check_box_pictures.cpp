@@ -45,11 +45,18 @@ Picture makeEmptyBoxPicture() {
 Picture makeCheckedBoxPicture() {
     Canvas canvas = emptyBox();
     const Box mark{3.0, 3.0, kSize - 3.0, kSize - 3.0};
-    fillRoundedBox(canvas, mark, 1.0, [&](int, int y) {
-        return mix(kMarkTop, kMarkBottom, (y - mark.top) / (mark.bottom - mark.top - 1.0));
-    });
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            // Antialiased by a one-pixel ramp across the mark's edge.
+            const double distance = roundedBoxDistance(x + 0.5, y + 0.5, mark, 1.0);
+            const double down = (y - mark.top) / (mark.bottom - mark.top - 1.0);
+            blend(canvas, x, y, mix(kMarkTop, kMarkBottom, down), clamp01(0.5 - distance));
+        }
+    }
     // A glint along the top edge gives the square some depth.
-    fillPixels(canvas, 4, 3, kSize - 4, 4, kMarkGleam, 0.55);
+    for (int x = 4; x < kSize - 4; ++x) {
+        blend(canvas, x, 3, kMarkGleam, 0.55);
+    }
     return toPicture(canvas);
 }
 

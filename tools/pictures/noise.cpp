@@ -44,8 +44,8 @@ double fade(double t) {
     return t * t * t * (t * (t * 6.0 - 15.0) + 10.0);
 }
 
-}  // namespace
-
+// Smooth gradient noise on the plane, roughly -1..1, 0 at every integer lattice point.
+// Different seeds give unrelated patterns.
 double gradientNoise(double x, double y, std::uint32_t seed) {
     const double fx = std::floor(x);
     const double fy = std::floor(y);
@@ -64,6 +64,8 @@ double gradientNoise(double x, double y, std::uint32_t seed) {
     // Unit gradients reach about +-0.7 in 2D; stretch that to about +-1.
     return 1.4 * mix(mix(n00, n10, u), mix(n01, n11, u), v);
 }
+
+}  // namespace
 
 FilteredNoise filteredFractalNoise(const FractalNoise& settings, double x, double y,
                                    double footprint) {

@@ -5,10 +5,6 @@
 
 namespace pictures {
 
-// Smooth gradient noise on the plane, roughly -1..1, 0 at every integer lattice point.
-// Different seeds give unrelated patterns.
-double gradientNoise(double x, double y, std::uint32_t seed);
-
 struct FractalNoise {
     int octaves = 5;
     double lacunarity = 2.0;  // frequency factor from one octave to the next

@@ -17,15 +17,6 @@ double roundedBoxDistance(double x, double y, const Box& box, double radius) {
     return outside + std::min(std::max(dx, dy), 0.0) - radius;
 }
 
-void fillPixels(Canvas& canvas, int left, int top, int right, int bottom, Colour colour,
-                double opacity) {
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
-            blend(canvas, x, y, colour, opacity);
-        }
-    }
-}
-
 bool insidePolygon(std::span<const Point2> corners, double x, double y) {
     bool inside = false;
     for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
@@ -36,16 +27,6 @@ bool insidePolygon(std::span<const Point2> corners, double x, double y) {
         }
     }
     return inside;
-}
-
-double polygonCoverage(std::span<const Point2> corners, int x, int y, int samples) {
-    int hits = 0;
-    for (int j = 0; j < samples; ++j) {
-        for (int i = 0; i < samples; ++i) {
-            hits += insidePolygon(corners, x + (i + 0.5) / samples, y + (j + 0.5) / samples);
-        }
-    }
-    return static_cast<double>(hits) / (samples * samples);
 }
 
 }  // namespace pictures

@@ -1,8 +1,7 @@
 #pragma once
-// Flat shapes for the interface pictures, painted with antialiased edges.
+// Flat shapes for the interface pictures, tested point by point: a recipe samples them as
+// finely as its edges need.
 #include <span>
-
-#include "tools/pictures/colour.h"
 
 namespace pictures {
 
@@ -19,30 +18,6 @@ struct Box {
 // negative inside, positive outside, in pixels.
 double roundedBoxDistance(double x, double y, const Box& box, double radius);
 
-// How much of a pixel an edge at this signed distance from its centre covers: a one-pixel ramp,
-// enough to antialias straight and gently curved edges.
-constexpr double edgeCoverage(double distance) {
-    return clamp01(0.5 - distance);
-}
-
-// Paints a box with rounded corners; shade(x, y) gives the colour at pixel (x, y).
-template <typename Shade>
-void fillRoundedBox(Canvas& canvas, const Box& box, double radius, Shade shade,
-                    double opacity = 1.0) {
-    for (int y = static_cast<int>(box.top) - 1; y <= static_cast<int>(box.bottom); ++y) {
-        for (int x = static_cast<int>(box.left) - 1; x <= static_cast<int>(box.right); ++x) {
-            const double coverage = edgeCoverage(roundedBoxDistance(x + 0.5, y + 0.5, box, radius));
-            if (coverage > 0.0) {
-                blend(canvas, x, y, shade(x, y), coverage * opacity);
-            }
-        }
-    }
-}
-
-// Paints the whole pixels left <= x < right, top <= y < bottom in one colour.
-void fillPixels(Canvas& canvas, int left, int top, int right, int bottom, Colour colour,
-                double opacity = 1.0);
-
 struct Point2 {
     double x = 0.0;
     double y = 0.0;
@@ -50,8 +25,5 @@ struct Point2 {
 
 // Even-odd rule: true when the point lies inside the closed polygon.
 bool insidePolygon(std::span<const Point2> corners, double x, double y);
-
-// The share of pixel (x, y) inside the polygon, from a grid of samples x samples points.
-double polygonCoverage(std::span<const Point2> corners, int x, int y, int samples);
 
 }  // namespace pictures
