@@ -35,9 +35,6 @@ Solid loopLoft(const std::vector<Section>& sections);
 // The mean of a ring's points: the tip of a flat cap.
 Point centreOf(const Section& section);
 
-// The enclosed volume, positive when the solid is wound outwards and negative when inwards.
-double signedVolume(const Solid& solid);
-
 // The solid reflected in the plane x = 0, still wound outwards.
 Solid mirroredX(const Solid& solid);
 

@@ -1,7 +1,7 @@
 #include "tools/pictures/picture_catalogue.h"
 
 #include "tools/pictures/colour.h"
-#include "tools/pictures/shapes.h"
+#include "tools/pictures/rounded_box.h"
 
 namespace pictures {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "tools/pictures/colour.h"
 #include "tools/pictures/noise.h"
-#include "tools/pictures/shapes.h"
+#include "tools/pictures/rounded_box.h"
 
 namespace pictures {
 namespace {

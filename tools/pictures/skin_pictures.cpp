@@ -16,12 +16,8 @@ constexpr int kSkinPictureWidth = 64;
 constexpr int kSkinPictureHeight = 25;
 constexpr int kSkinRingWidth = 4;
 
-struct SkinLayer {
-    Rgba top;
-    Rgba bottom;
-    Rgba left;
-    Rgba right;
-};
+// One layer's colours, as 0xRRGGBB, on its top, bottom, left and right side.
+using SkinLayer = std::array<std::uint32_t, 4>;
 
 // Outermost layer first.
 using SkinRing = std::array<SkinLayer, kSkinRingWidth>;
@@ -38,7 +34,7 @@ constexpr Rgba kFaceBottom{0xC6, 0xC5, 0xD7};
 // The colour under one sample point (in half-samples). The distance to the nearest point of
 // the picture's inner rectangle, inset by the ring, gives the layer: straight along the edges,
 // a quarter circle in the corners. Beyond the outer circle the outermost layer goes on.
-Rgba ringColour(const SkinRing& ring, int x, int y) {
+std::uint32_t ringColour(const SkinRing& ring, int x, int y) {
     const int left = kSkinRingWidth * kUnit;
     const int right = (kSkinPictureWidth - kSkinRingWidth) * kUnit;
     const int top = kSkinRingWidth * kUnit;
@@ -57,27 +53,27 @@ Rgba ringColour(const SkinRing& ring, int x, int y) {
     // The sides meet on the corners' diagonals.
     const SkinLayer& colours = ring[static_cast<std::size_t>(layer)];
     if (dy * dy >= dx * dx) {
-        return dy < 0 ? colours.top : colours.bottom;
+        return dy < 0 ? colours[0] : colours[1];
     }
-    return dx < 0 ? colours.left : colours.right;
+    return dx < 0 ? colours[2] : colours[3];
 }
 
 Rgba averagedRingColour(const SkinRing& ring, int px, int py) {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
+    std::array<int, 3> sums{};  // red, green, blue
     for (int j = 0; j < kSamples; ++j) {
         for (int i = 0; i < kSamples; ++i) {
-            const Rgba c = ringColour(ring, px * kUnit + 2 * i + 1, py * kUnit + 2 * j + 1);
-            red += c.red;
-            green += c.green;
-            blue += c.blue;
+            const std::uint32_t c =
+                ringColour(ring, px * kUnit + 2 * i + 1, py * kUnit + 2 * j + 1);
+            for (std::size_t channel = 0; channel < 3; ++channel) {
+                sums[channel] += static_cast<int>(c >> (16 - 8 * channel) & 0xFF);
+            }
         }
     }
     constexpr int kCount = kSamples * kSamples;
-    return {static_cast<std::uint8_t>((red + kCount / 2) / kCount),
-            static_cast<std::uint8_t>((green + kCount / 2) / kCount),
-            static_cast<std::uint8_t>((blue + kCount / 2) / kCount)};
+    const auto mean = [&](std::size_t channel) {
+        return static_cast<std::uint8_t>((sums[channel] + kCount / 2) / kCount);
+    };
+    return {mean(0), mean(1), mean(2)};
 }
 
 std::uint8_t faceChannel(int from, int to, int y) {
@@ -105,63 +101,31 @@ Picture paintSkinPicture(const SkinRing& ring) {
     return picture;
 }
 
-constexpr Rgba hex(std::uint32_t rrggbb) {
-    return {static_cast<std::uint8_t>(rrggbb >> 16), static_cast<std::uint8_t>(rrggbb >> 8),
-            static_cast<std::uint8_t>(rrggbb)};
-}
-
 constexpr SkinLayer all(std::uint32_t rrggbb) {
-    return {hex(rrggbb), hex(rrggbb), hex(rrggbb), hex(rrggbb)};
-}
-
-// Top, bottom, left, right.
-constexpr SkinLayer sides(std::uint32_t top, std::uint32_t bottom, std::uint32_t left,
-                          std::uint32_t right) {
-    return {hex(top), hex(bottom), hex(left), hex(right)};
+    return {rrggbb, rrggbb, rrggbb, rrggbb};
 }
 
 // Where a band of two pixels has two colours, they run top to bottom and left to right as one
 // looks at the picture: the bottom band's second colour and the right band's second colour lie
 // against the frame, where the button's shading is deepest.
-constexpr SkinLayer kMargin = sides(0xDCD6C2, 0xFAFAF6, 0xE2DECB, 0xF0EEE0);
+constexpr SkinLayer kMargin = {0xDCD6C2, 0xFAFAF6, 0xE2DECB, 0xF0EEE0};
 constexpr SkinLayer kFrame = all(0x003C74);
 
-constexpr SkinRing kNormal = {
-    kMargin,
-    kFrame,
-    sides(0xF3F3EE, 0xD6D0C5, 0xF4F4F0, 0xE8E5DF),
-    sides(0xF3F3EE, 0xE2DFD6, 0xF4F4F0, 0xEEEDE7),
-};
+constexpr SkinRing kNormal = {kMargin, kFrame, SkinLayer{0xF3F3EE, 0xD6D0C5, 0xF4F4F0, 0xE8E5DF},
+                              SkinLayer{0xF3F3EE, 0xE2DFD6, 0xF4F4F0, 0xEEEDE7}};
 
-constexpr SkinRing kHighLight = {
-    kMargin,
-    kFrame,
-    sides(0xFFF0CF, 0xE59700, 0xFCCA69, 0xFBCA6A),
-    sides(0xFDD889, 0xF8B330, 0xFBCA6A, 0xFCCA69),
-};
+constexpr SkinRing kHighLight = {kMargin, kFrame, SkinLayer{0xFFF0CF, 0xE59700, 0xFCCA69, 0xFBCA6A},
+                                 SkinLayer{0xFDD889, 0xF8B330, 0xFBCA6A, 0xFCCA69}};
 
-constexpr SkinRing kSelected = {
-    kMargin,
-    kFrame,
-    sides(0xCEE7FF, 0x6982EE, 0xA9C5EF, 0xA8C6F0),
-    sides(0xCEE7FF, 0x6982EE, 0xA8C6F0, 0xA9C5EF),
-};
+constexpr SkinRing kSelected = {kMargin, kFrame, SkinLayer{0xCEE7FF, 0x6982EE, 0xA9C5EF, 0xA8C6F0},
+                                SkinLayer{0xCEE7FF, 0x6982EE, 0xA8C6F0, 0xA9C5EF}};
 
 // Pressed sinks by a pixel: the dialog's colour outermost, the usual margin inside it, the
 // frame as the third pixel from each edge and one pixel of shadow and light within.
-constexpr SkinRing kPressed = {
-    all(0xECE9D8),
-    kMargin,
-    kFrame,
-    sides(0xD1CCC1, 0xF2F1EE, 0xD7D4CB, 0xE4E3DC),
-};
+constexpr SkinRing kPressed = {all(0xECE9D8), kMargin, kFrame,
+                               SkinLayer{0xD1CCC1, 0xF2F1EE, 0xD7D4CB, 0xE4E3DC}};
 
-constexpr SkinRing kDisable = {
-    all(0xECE9D8),
-    all(0xC9C7BA),
-    all(0xF5F4EA),
-    all(0xF5F4EA),
-};
+constexpr SkinRing kDisable = {all(0xECE9D8), all(0xC9C7BA), all(0xF5F4EA), all(0xF5F4EA)};
 
 }  // namespace
 

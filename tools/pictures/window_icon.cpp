@@ -1,14 +1,33 @@
 #include "tools/pictures/picture_catalogue.h"
 
 #include <array>
+#include <span>
 
 #include "tools/pictures/colour.h"
-#include "tools/pictures/shapes.h"
+#include "tools/pictures/rounded_box.h"
 
 namespace pictures {
 namespace {
 
 constexpr int kSamples = 8;  // per side of a pixel
+
+struct Point2 {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// Even-odd rule: true when the point lies inside the closed polygon.
+bool insidePolygon(std::span<const Point2> corners, double x, double y) {
+    bool inside = false;
+    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        const Point2& a = corners[i];
+        const Point2& b = corners[j];
+        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) {
+            inside = !inside;
+        }
+    }
+    return inside;
+}
 
 constexpr Colour kSkyTop = fromBytes(150, 214, 255);
 constexpr Colour kSkyBottom = fromBytes(28, 108, 214);

@@ -1,4 +1,4 @@
-#include "tools/pictures/shapes.h"
+#include "tools/pictures/rounded_box.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,18 +15,6 @@ double roundedBoxDistance(double x, double y, const Box& box, double radius) {
     const double outsideY = std::max(dy, 0.0);
     const double outside = std::sqrt(outsideX * outsideX + outsideY * outsideY);
     return outside + std::min(std::max(dx, dy), 0.0) - radius;
-}
-
-bool insidePolygon(std::span<const Point2> corners, double x, double y) {
-    bool inside = false;
-    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
-        const Point2& a = corners[i];
-        const Point2& b = corners[j];
-        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) {
-            inside = !inside;
-        }
-    }
-    return inside;
 }
 
 }  // namespace pictures
