@@ -12,34 +12,36 @@ namespace {
 
 // Every number the scene reads from a model, in the file's order.
 std::vector<double> numbersOf(const ModelData& model) {
-    std::vector<double> numbers = {
-        static_cast<double>(model.vertices.size()), static_cast<double>(model.triangles.size()),
-        static_cast<double>(model.meshes.size()), static_cast<double>(model.materials.size())};
-    const auto add = [&](const auto* values, std::size_t count) {
-        numbers.insert(numbers.end(), values, values + count);
+    std::vector<double> numbers;
+    const auto add = [&](const auto&... values) {
+        (numbers.push_back(static_cast<double>(values)), ...);
     };
+    const auto addAll = [&](const auto& values) {
+        numbers.insert(numbers.end(), std::begin(values), std::end(values));
+    };
+    add(model.vertices.size(), model.triangles.size(), model.meshes.size(), model.materials.size());
     for (const ModelVertex& vertex : model.vertices) {
-        numbers.push_back(vertex.boneIndex);
-        add(vertex.position, 3);
+        add(vertex.boneIndex);
+        addAll(vertex.position);
     }
     for (const ModelTriangle& triangle : model.triangles) {
-        add(&triangle.normals[0][0], 9);
-        add(triangle.s, 3);
-        add(triangle.t, 3);
-        add(triangle.vertexIndices, 3);
+        for (const auto& normal : triangle.normals) {
+            addAll(normal);
+        }
+        addAll(triangle.s);
+        addAll(triangle.t);
+        addAll(triangle.vertexIndices);
     }
     for (const ModelMesh& mesh : model.meshes) {
-        numbers.push_back(mesh.materialIndex);
-        numbers.push_back(static_cast<double>(mesh.triangleIndices.size()));
-        add(mesh.triangleIndices.data(), mesh.triangleIndices.size());
+        add(mesh.materialIndex, mesh.triangleIndices.size());
+        addAll(mesh.triangleIndices);
     }
     for (const ModelMaterial& material : model.materials) {
-        for (const float* colour :
-             {material.ambient, material.diffuse, material.specular, material.emissive}) {
-            add(colour, 4);
-        }
-        numbers.push_back(material.shininess);
-        numbers.push_back(static_cast<double>(material.textureFile.size()));
+        addAll(material.ambient);
+        addAll(material.diffuse);
+        addAll(material.specular);
+        addAll(material.emissive);
+        add(material.shininess, material.textureFile.size());
     }
     return numbers;
 }
