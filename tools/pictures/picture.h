@@ -28,7 +28,6 @@ public:
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
     const Pixel& at(int x, int y) const { return pixels_[index(x, y)]; }
-    Pixel& at(int x, int y) { return pixels_[index(x, y)]; }
     void set(int x, int y, Pixel pixel) { pixels_[index(x, y)] = pixel; }
 
 private:
