@@ -5,7 +5,7 @@
 #include "tools/jet_model/jet_design.h"
 
 #include <algorithm>
-#include <limits>
+#include <initializer_list>
 
 #include "tools/jet_model/jet_parts.h"
 
@@ -40,33 +40,15 @@ struct GroupPlan {
     std::vector<Solid> solids;
 };
 
-// A right-hand part and its mirror image on the left.
-void addBothSides(std::vector<Solid>& solids, const Solid& right) {
-    solids.push_back(right);
-    solids.push_back(mirroredX(right));
-}
-
-std::vector<Solid> missiles() {
+// Each right-hand part followed by its mirror image on the left.
+std::vector<Solid> bothSides(std::initializer_list<Solid> rightParts) {
     std::vector<Solid> solids;
-    for (const MissileShape& missile : {rightWingtipMissile(), rightUnderwingMissile()}) {
-        addBothSides(solids, missileBody(missile));
-        addBothSides(solids, missileFins(missile));
+    for (const Solid& right : rightParts) {
+        solids.push_back(right);
+        solids.push_back(mirroredX(right));
     }
-    addBothSides(solids, rightPylon());
     return solids;
 }
-
-struct Bounds {
-    Point low{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
-              std::numeric_limits<double>::max()};
-    Point high{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest(),
-               std::numeric_limits<double>::lowest()};
-
-    void include(Point p) {
-        low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
-        high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
-    }
-};
 
 }  // namespace
 
@@ -100,41 +82,41 @@ NamedModel buildJetModel() {
     // Hidden and low parts first, the parts that enclose or top them later (see
     // model_assembly.h on drawing order): the intakes hang under the wings, the wings' roots
     // disappear into the fuselage, the fins stand on it.
-    std::vector<GroupPlan> groups;
-    groups.push_back({"missiles", storesWhite, kCreaseAt60Degrees, missiles()});
-    groups.push_back({"intakes", fuselageGrey, kCreaseAt40Degrees, {}});
-    addBothSides(groups.back().solids, rightIntake());
-    groups.push_back({"intake mouths", intakeDark, kCreaseAt40Degrees, {}});
-    addBothSides(groups.back().solids, rightIntakeMouth());
-    groups.push_back({"tailplanes", wingGrey, kCreaseAt25Degrees, {}});
-    addBothSides(groups.back().solids, rightTailplane());
-    groups.push_back({"wings", wingGrey, kCreaseAt25Degrees, {}});
-    addBothSides(groups.back().solids, rightWing());
-    addBothSides(groups.back().solids, rightWingRootExtension());
-    groups.push_back({"fuselage", fuselageGrey, kCreaseAt60Degrees, {fuselage()}});
-    groups.push_back({"radome", radomeGrey, kCreaseAt60Degrees, {noseCone()}});
-    groups.push_back({"nozzles", nozzleMetal, kCreaseAt40Degrees, {}});
-    addBothSides(groups.back().solids, rightNozzle());
-    groups.push_back({"afterburners", glow, kCreaseAt60Degrees, {}});
-    addBothSides(groups.back().solids, rightAfterburner());
-    groups.push_back({"canopy", glass, kCreaseAt60Degrees, {canopy()}});
-    groups.push_back({"fins", wingGrey, kCreaseAt25Degrees, {}});
-    addBothSides(groups.back().solids, rightFin());
+    const MissileShape tip = rightWingtipMissile();
+    const MissileShape under = rightUnderwingMissile();
+    const GroupPlan groups[] = {
+        {"missiles", storesWhite, kCreaseAt60Degrees,
+         bothSides({missileBody(tip), missileFins(tip), missileBody(under), missileFins(under),
+                    rightPylon()})},
+        {"intakes", fuselageGrey, kCreaseAt40Degrees, bothSides({rightIntake()})},
+        {"intake mouths", intakeDark, kCreaseAt40Degrees, bothSides({rightIntakeMouth()})},
+        {"tailplanes", wingGrey, kCreaseAt25Degrees, bothSides({rightTailplane()})},
+        {"wings", wingGrey, kCreaseAt25Degrees, bothSides({rightWing(), rightWingRootExtension()})},
+        {"fuselage", fuselageGrey, kCreaseAt60Degrees, {fuselage()}},
+        {"radome", radomeGrey, kCreaseAt60Degrees, {noseCone()}},
+        {"nozzles", nozzleMetal, kCreaseAt40Degrees, bothSides({rightNozzle()})},
+        {"afterburners", glow, kCreaseAt60Degrees, bothSides({rightAfterburner()})},
+        {"canopy", glass, kCreaseAt60Degrees, {canopy()}},
+        {"fins", wingGrey, kCreaseAt25Degrees, bothSides({rightFin()})},
+    };
 
     // Centre the bounding box on the origin: the camera aims at the model's origin.
-    Bounds bounds;
+    Point low = fuselage().points.front();
+    Point high = low;
     for (const GroupPlan& group : groups) {
         for (const Solid& solid : group.solids) {
-            std::for_each(solid.points.begin(), solid.points.end(),
-                          [&](Point p) { bounds.include(p); });
+            for (const Point& p : solid.points) {
+                low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
+                high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
+            }
         }
     }
-    const Point offset = (bounds.low + bounds.high) * -0.5;
+    const Point offset = (low + high) * -0.5;
     for (const GroupPlan& group : groups) {
         assembly.addGroup(group.name, group.material, group.creaseCosine);
         for (const Solid& solid : group.solids) {
             assembly.addSolid(moved(solid, offset));
         }
     }
-    return assembly.finish(bounds.low + offset, bounds.high + offset);
+    return assembly.finish(low + offset, high + offset);
 }

@@ -1,8 +1,8 @@
 // Writes the jet model file that ships beside the saver (data/Soravane.data).
 // Usage: jet_model OUTPUT_FILE
 #include <cstdio>
-#include <fstream>
 
+#include "tools/file_bytes.h"
 #include "tools/jet_model/jet_design.h"
 #include "tools/jet_model/ms3d_writer.h"
 
@@ -17,10 +17,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the jet does not fit the MS3D format\n");
         return 1;
     }
-    std::ofstream file(argv[1], std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    if (!file.flush()) {
+    if (!tools::writeFileBytes(argv[1], bytes)) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }

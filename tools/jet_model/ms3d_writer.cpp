@@ -4,10 +4,11 @@
 #include <string_view>
 
 #include "scene/model/ms3d_layout.h"
+#include "tools/file_bytes.h"
 
 namespace {
 
-// Appends little-endian fields; remembers whether everything fitted.
+// Appends the file's fields; remembers whether everything fitted.
 class ByteWriter {
 public:
     std::vector<uint8_t> bytes;
@@ -16,14 +17,14 @@ public:
     void u8(uint8_t value) { bytes.push_back(value); }
     void u16(int64_t value) {
         check(value >= 0 && value <= 0xFFFF);
-        unsignedValue(static_cast<uint32_t>(value), 2);
+        tools::putLittleEndian(bytes, static_cast<uint32_t>(value), 2);
     }
     void i8(int32_t value) {
         check(value >= -128 && value <= 127);
         u8(static_cast<uint8_t>(value));
     }
-    void i32(int32_t value) { unsignedValue(static_cast<uint32_t>(value), 4); }
-    void f32(float value) { unsignedValue(std::bit_cast<uint32_t>(value), 4); }
+    void i32(int32_t value) { tools::putLittleEndian(bytes, static_cast<uint32_t>(value), 4); }
+    void f32(float value) { tools::putLittleEndian(bytes, std::bit_cast<uint32_t>(value), 4); }
     void floats(const float* values, size_t count) {
         for (size_t i = 0; i < count; ++i) {
             f32(values[i]);
@@ -37,13 +38,6 @@ public:
         }
     }
     void check(bool condition) { fits = fits && condition; }
-
-private:
-    void unsignedValue(uint32_t value, size_t size) {
-        for (size_t i = 0; i < size; ++i) {
-            bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
-        }
-    }
 };
 
 std::string_view nameAt(const std::vector<std::string>& names, size_t index) {

@@ -33,6 +33,9 @@ Point centreOf(const Section& section) {
     return sum * (1.0 / static_cast<double>(section.size()));
 }
 
+namespace {
+
+// The enclosed volume, positive when the solid is wound outwards and negative when inwards.
 double signedVolume(const Solid& solid) {
     double volume = 0;
     for (const auto& [a, b, c] : solid.triangles) {
@@ -40,8 +43,6 @@ double signedVolume(const Solid& solid) {
     }
     return volume / 6;
 }
-
-namespace {
 
 // The rings' points one after another; ring r's point j is at r x ringSize + j.
 Solid ringsOf(const std::vector<Section>& sections) {

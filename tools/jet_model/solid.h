@@ -2,10 +2,6 @@
 // Closed triangle surfaces for building the jet: lofts through cross-sections, mirrored
 // copies and moves. Every solid is wound counter-clockwise seen from outside, so its
 // triangles' normals point outwards.
-//
-// Only +, -, *, / and sqrt are used, never the library's trigonometry, so the same solids
-// come out bit for bit on every machine and the committed model file can be regenerated
-// exactly.
 #include <array>
 #include <vector>
 
@@ -38,9 +34,6 @@ Solid loopLoft(const std::vector<Section>& sections);
 
 // The mean of a ring's points: the tip of a flat cap.
 Point centreOf(const Section& section);
-
-// The enclosed volume, positive when the solid is wound outwards and negative when inwards.
-double signedVolume(const Solid& solid);
 
 // The solid reflected in the plane x = 0, still wound outwards.
 Solid mirroredX(const Solid& solid);

@@ -1,7 +1,7 @@
-#include "tools/pictures/check_box_pictures.h"
+#include "tools/pictures/picture_catalogue.h"
 
-#include "tools/pictures/colour_canvas.h"
-#include "tools/pictures/shapes.h"
+#include "tools/pictures/colour.h"
+#include "tools/pictures/rounded_box.h"
 
 namespace pictures {
 namespace {
@@ -16,12 +16,12 @@ constexpr Colour kMarkTop = fromBytes(96, 150, 236);
 constexpr Colour kMarkBottom = fromBytes(24, 74, 196);
 constexpr Colour kMarkGleam = fromBytes(200, 222, 255);
 
-ColourCanvas emptyBox() {
-    ColourCanvas canvas(kSize, kSize, kFrame);
+Canvas emptyBox() {
+    Canvas canvas(kSize, kSize, kFrame);
     // The frame's corners are softened towards the panel so the box does not look cut out.
     for (const int corner : {0, kSize - 1}) {
-        canvas.blend(0, corner, kPanel, 0.45);
-        canvas.blend(kSize - 1, corner, kPanel, 0.45);
+        blend(canvas, 0, corner, kPanel, 0.45);
+        blend(canvas, kSize - 1, corner, kPanel, 0.45);
     }
     // The face is sunk into the panel: shaded along its top and left, white towards the
     // bottom right.
@@ -38,19 +38,26 @@ ColourCanvas emptyBox() {
 
 }  // namespace
 
-RgbPicture makeEmptyBoxPicture() {
-    return emptyBox().toPicture();
+Picture makeEmptyBoxPicture() {
+    return toPicture(emptyBox());
 }
 
-RgbPicture makeCheckedBoxPicture() {
-    ColourCanvas canvas = emptyBox();
+Picture makeCheckedBoxPicture() {
+    Canvas canvas = emptyBox();
     const Box mark{3.0, 3.0, kSize - 3.0, kSize - 3.0};
-    fillRoundedBox(canvas, mark, 1.0, [&](int, int y) {
-        return mix(kMarkTop, kMarkBottom, (y - mark.top) / (mark.bottom - mark.top - 1.0));
-    });
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            // Antialiased by a one-pixel ramp across the mark's edge.
+            const double distance = roundedBoxDistance(x + 0.5, y + 0.5, mark, 1.0);
+            const double down = (y - mark.top) / (mark.bottom - mark.top - 1.0);
+            blend(canvas, x, y, mix(kMarkTop, kMarkBottom, down), clamp01(0.5 - distance));
+        }
+    }
     // A glint along the top edge gives the square some depth.
-    fillPixels(canvas, 4, 3, kSize - 4, 4, kMarkGleam, 0.55);
-    return canvas.toPicture();
+    for (int x = 4; x < kSize - 4; ++x) {
+        blend(canvas, x, 3, kMarkGleam, 0.55);
+    }
+    return toPicture(canvas);
 }
 
 }  // namespace pictures

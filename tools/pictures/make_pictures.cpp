@@ -1,14 +1,11 @@
-// make_pictures <folder>: writes every built-in picture of the saver into the folder as a BMP
-// file, and every icon as an ICO file. The results are committed under saver/resources; unit
-// tests regenerate them and fail when the committed files are stale.
+// make_pictures <folder>: draws every built-in picture of the saver and writes it into the
+// folder (committed under saver/resources; see README.md).
 #include <cstdio>
 #include <filesystem>
-#include <string>
 
-#include "tools/pictures/bmp_writer.h"
-#include "tools/pictures/ico_writer.h"
-#include "tools/pictures/icon_catalogue.h"
+#include "tools/file_bytes.h"
 #include "tools/pictures/picture_catalogue.h"
+#include "tools/pictures/picture_files.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -20,18 +17,9 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder, error);
 
     int failures = 0;
-    for (const pictures::PictureRecipe& recipe : pictures::builtInPictures()) {
-        const std::filesystem::path path = folder / recipe.fileName;
-        if (pictures::writeBmpFile(path, recipe.make())) {
-            std::printf("wrote %s\n", path.string().c_str());
-        } else {
-            std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
-            ++failures;
-        }
-    }
-    for (const pictures::IconRecipe& recipe : pictures::builtInIcons()) {
-        const std::filesystem::path path = folder / recipe.fileName;
-        if (pictures::writeIcoFile(path, recipe.make())) {
+    for (const pictures::PictureFile& file : pictures::builtInPictures()) {
+        const std::filesystem::path path = folder / file.name;
+        if (tools::writeFileBytes(path, pictures::encodePictureFile(file.name, file.draw()))) {
             std::printf("wrote %s\n", path.string().c_str());
         } else {
             std::fprintf(stderr, "cannot write %s\n", path.string().c_str());

@@ -1,10 +1,10 @@
-#include "tools/pictures/metal_strip_picture.h"
+#include "tools/pictures/picture_catalogue.h"
 
 #include <array>
 #include <cstdint>
 
 #include "tools/pictures/colour.h"
-#include "tools/pictures/looped_noise.h"
+#include "tools/pictures/noise.h"
 
 namespace pictures {
 namespace {
@@ -34,14 +34,14 @@ double brushed(const std::array<double, kHeight>& scratches, int row) {
 
 }  // namespace
 
-RgbPicture makeMetalStripPicture() {
+Picture makeMetalStripPicture() {
     // Soft, wide bands of sheen down the strip, also repeating with its height.
     std::array<double, kHeight> sheen{};
     for (int row = 0; row < kHeight; ++row) {
         sheen[row] = loopedNoise({.octaves = 2, .seed = 690}, row, kHeight, 10.0);
     }
 
-    RgbPicture picture(kWidth, kHeight);
+    Picture picture(kWidth, kHeight);
     std::array<double, kHeight> scratches{};
     for (int x = 0; x < kWidth; ++x) {
         for (int row = 0; row < kHeight; ++row) {
@@ -51,7 +51,7 @@ RgbPicture makeMetalStripPicture() {
             const double streak = 1.6 * brushed(scratches, row) + 0.25 * sheen[row];
             const Colour colour = streak >= 0.0 ? mix(kMetal, kBrushedLight, clamp01(streak))
                                                 : mix(kMetal, kBrushedDark, clamp01(-streak));
-            picture.set(x, row, toRgb(colour));
+            picture.set(x, row, toRgba(colour));
         }
     }
     return picture;

@@ -1,8 +1,9 @@
 #include "tools/pictures/noise.h"
 
 #include <cmath>
+#include <numbers>
 
-#include "tools/pictures/shaping.h"
+#include "tools/pictures/colour.h"
 
 namespace pictures {
 namespace {
@@ -43,8 +44,8 @@ double fade(double t) {
     return t * t * t * (t * (t * 6.0 - 15.0) + 10.0);
 }
 
-}  // namespace
-
+// Smooth gradient noise on the plane, roughly -1..1, 0 at every integer lattice point.
+// Different seeds give unrelated patterns.
 double gradientNoise(double x, double y, std::uint32_t seed) {
     const double fx = std::floor(x);
     const double fy = std::floor(y);
@@ -63,6 +64,8 @@ double gradientNoise(double x, double y, std::uint32_t seed) {
     // Unit gradients reach about +-0.7 in 2D; stretch that to about +-1.
     return 1.4 * mix(mix(n00, n10, u), mix(n01, n11, u), v);
 }
+
+}  // namespace
 
 FilteredNoise filteredFractalNoise(const FractalNoise& settings, double x, double y,
                                    double footprint) {
@@ -104,6 +107,15 @@ FilteredNoise filteredFractalNoise(const FractalNoise& settings, double x, doubl
 
 double fractalNoise(const FractalNoise& settings, double x, double y, double footprint) {
     return filteredFractalNoise(settings, x, y, footprint).value;
+}
+
+double loopedNoise(const FractalNoise& settings, double position, double period,
+                   double featureLength) {
+    // The circle's circumference holds period / featureLength lattice cells.
+    constexpr double kTwoPi = 2.0 * std::numbers::pi;
+    const double radius = period / featureLength / kTwoPi;
+    const double angle = kTwoPi * position / period;
+    return fractalNoise(settings, radius * std::cos(angle), radius * std::sin(angle));
 }
 
 }  // namespace pictures

@@ -5,10 +5,6 @@
 
 namespace pictures {
 
-// Smooth gradient noise on the plane, roughly -1..1, 0 at every integer lattice point.
-// Different seeds give unrelated patterns.
-double gradientNoise(double x, double y, std::uint32_t seed);
-
 struct FractalNoise {
     int octaves = 5;
     double lacunarity = 2.0;  // frequency factor from one octave to the next
@@ -33,5 +29,12 @@ struct FilteredNoise {
 // shape cut out of filtered noise should soften its edge by what was lost.
 FilteredNoise filteredFractalNoise(const FractalNoise& settings, double x, double y,
                                    double footprint);
+
+// Fractal noise along a closed loop of the given period, for tiled pictures whose opposite
+// edges must join: loopedNoise(p) and loopedNoise(p + period) are the same. The loop is a
+// circle through the noise plane, so there is no seam and no visible repetition within one
+// period; featureLength is the typical size of its largest features, in position's units.
+double loopedNoise(const FractalNoise& settings, double position, double period,
+                   double featureLength);
 
 }  // namespace pictures

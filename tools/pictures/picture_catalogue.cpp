@@ -1,29 +1,31 @@
 #include "tools/pictures/picture_catalogue.h"
 
-#include "tools/pictures/check_box_pictures.h"
-#include "tools/pictures/metal_strip_picture.h"
-#include "tools/pictures/preview_back_picture.h"
-#include "tools/pictures/puff_picture.h"
-#include "tools/pictures/skin_pictures.h"
-#include "tools/pictures/sky_picture.h"
-
 namespace pictures {
+namespace {
 
-std::span<const PictureRecipe> builtInPictures() {
-    static constexpr PictureRecipe kRecipes[] = {
-        {"puff.bmp", makePuffPicture},
-        {"sky.bmp", makeSkyPicture},
-        {"skin_normal.bmp", makeNormalSkinPicture},
-        {"skin_highlight.bmp", makeHighLightSkinPicture},
-        {"skin_selected.bmp", makeSelectedSkinPicture},
-        {"skin_pressed.bmp", makePressedSkinPicture},
-        {"skin_disable.bmp", makeDisableSkinPicture},
-        {"preview_back.bmp", makePreviewBackPicture},
-        {"metal_strip.bmp", makeMetalStripPicture},
-        {"box_empty.bmp", makeEmptyBoxPicture},
-        {"box_checked.bmp", makeCheckedBoxPicture},
+template <Picture (*make)()>
+std::vector<Picture> single() {
+    return {make()};
+}
+
+}  // namespace
+
+std::span<const PictureFile> builtInPictures() {
+    static constexpr PictureFile kFiles[] = {
+        {"puff.bmp", single<makePuffPicture>},
+        {"sky.bmp", single<makeSkyPicture>},
+        {"skin_normal.bmp", single<makeNormalSkinPicture>},
+        {"skin_highlight.bmp", single<makeHighLightSkinPicture>},
+        {"skin_selected.bmp", single<makeSelectedSkinPicture>},
+        {"skin_pressed.bmp", single<makePressedSkinPicture>},
+        {"skin_disable.bmp", single<makeDisableSkinPicture>},
+        {"preview_back.bmp", single<makePreviewBackPicture>},
+        {"metal_strip.bmp", single<makeMetalStripPicture>},
+        {"box_empty.bmp", single<makeEmptyBoxPicture>},
+        {"box_checked.bmp", single<makeCheckedBoxPicture>},
+        {"soravane.ico", makeWindowIconImages},
     };
-    return kRecipes;
+    return kFiles;
 }
 
 }  // namespace pictures

@@ -1,10 +1,10 @@
-#include "tools/pictures/preview_back_picture.h"
+#include "tools/pictures/picture_catalogue.h"
 
 #include <cmath>
 
 #include "tools/pictures/colour.h"
 #include "tools/pictures/noise.h"
-#include "tools/pictures/shapes.h"
+#include "tools/pictures/rounded_box.h"
 
 namespace pictures {
 namespace {
@@ -74,8 +74,8 @@ Colour background(double x, double y) {
 
 }  // namespace
 
-RgbPicture makePreviewBackPicture() {
-    RgbPicture picture(kWidth, kHeight);
+Picture makePreviewBackPicture() {
+    Picture picture(kWidth, kHeight);
     for (int py = 0; py < kHeight; ++py) {
         for (int px = 0; px < kWidth; ++px) {
             Colour sum;
@@ -93,7 +93,7 @@ RgbPicture makePreviewBackPicture() {
             }
             const Colour mean = sum * (1.0 / (kSamples * kSamples));
             picture.set(px, py,
-                        toRgb({rollOff(mean.red), rollOff(mean.green), rollOff(mean.blue)}));
+                        toRgba({rollOff(mean.red), rollOff(mean.green), rollOff(mean.blue)}));
         }
     }
     return picture;

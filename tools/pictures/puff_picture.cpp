@@ -1,4 +1,4 @@
-#include "tools/pictures/puff_picture.h"
+#include "tools/pictures/picture_catalogue.h"
 
 #include <cmath>
 
@@ -44,8 +44,8 @@ double puffBrightness(double x, double y) {
 
 }  // namespace
 
-RgbPicture makePuffPicture() {
-    RgbPicture picture(kSize, kSize);
+Picture makePuffPicture() {
+    Picture picture(kSize, kSize);
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {
             const std::uint8_t level = toByte(puffBrightness(x + 0.5, y + 0.5));

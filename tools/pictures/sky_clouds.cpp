@@ -1,11 +1,96 @@
 #include "tools/pictures/sky_clouds.h"
 
+#include <cmath>
+#include <optional>
+
 #include "tools/pictures/noise.h"
-#include "tools/pictures/sky_gradient.h"
-#include "tools/pictures/sky_palette.h"
 
 namespace pictures::sky {
 namespace {
+
+constexpr Colour kCloudLit = fromBytes(255, 246, 244);
+constexpr Colour kCloudSunRim = fromBytes(255, 212, 194);
+constexpr Colour kCloudShadow = fromBytes(150, 150, 192);
+constexpr Colour kStratus = fromBytes(250, 222, 230);
+
+// Elevations (as sines) over which clouds emerge from the horizon's haze.
+constexpr double kCloudsEmerge = 0.004;
+constexpr double kCloudsFull = 0.05;
+
+// The deck bends down away from the viewer, as decks over a round Earth do, so that clouds
+// near the horizon keep some height instead of flattening into threads: a ray meets it at
+// horizontal distance ring / (up + kDeckBend) heights instead of ring / up.
+constexpr double kDeckBend = 0.12;
+
+// The patch of deck one pixel covers. Towards the horizon it grows long and thin: long away
+// from the viewer, narrow across.
+struct DeckPatch {
+    double x = 0.0;  // centre, in the units of the deck's height
+    double z = 0.0;
+    double awayX = 0.0;  // unit vector along the ground, away from the viewer
+    double awayZ = 0.0;
+    double along = 0.0;
+    double across = 0.0;
+    double presence = 0.0;  // 1 well above the horizon, fading to 0 just above it
+};
+
+// The patch the pixel looking in `direction` sees on a deck at `height`; none at or below the
+// horizon and where the deck is too far away to show anything but haze.
+std::optional<DeckPatch> deckPatch(const Direction& direction, double height,
+                                   const PixelAngles& pixel) {
+    const double up = direction.y;
+    if (up <= kCloudsEmerge) {
+        return std::nullopt;
+    }
+    const double reach = height / (up + kDeckBend);  // ray length to the bent deck
+    const double ring = std::sqrt(direction.x * direction.x + direction.z * direction.z);
+
+    DeckPatch patch;
+    patch.x = direction.x * reach;
+    patch.z = direction.z * reach;
+    if (ring > 0.0) {
+        patch.awayX = direction.x / ring;
+        patch.awayZ = direction.z / ring;
+    }
+    // Tilting the ray by one pixel moves its hit by the derivative of ring / (up + bend) with
+    // respect to the elevation, which is (1 + bend * up) / (up + bend)^2; turning it by one pixel
+    // moves the hit by its horizontal distance times the angle.
+    const double lift = up + kDeckBend;
+    patch.along = height * pixel.vertical * (1.0 + kDeckBend * up) / (lift * lift);
+    // Round the zenith a pixel is a thin wedge; letting its width fall below its height would
+    // only keep detail that the pole's ring squeezes into a pinched star.
+    const double wedge = reach * ring * pixel.azimuth;
+    const double narrowest = reach * pixel.vertical;
+    patch.across = wedge > narrowest ? wedge : narrowest;
+    patch.presence = smoothstep(kCloudsEmerge, kCloudsFull, up);
+    return patch;
+}
+
+// Averages shade(x, z, footprint) over the patch. A long patch is split into several square-ish
+// pieces along its length so that distant clouds blur only along the view direction, as the eye
+// sees them, instead of dissolving altogether. Colours are averaged weighted by opacity.
+template <typename Shade>
+CloudCover averageOverPatch(const DeckPatch& patch, Shade shade) {
+    constexpr int kMostPieces = 12;
+    int pieces = static_cast<int>(patch.along / patch.across);
+    pieces = pieces < 1 ? 1 : (pieces > kMostPieces ? kMostPieces : pieces);
+    const double pieceLength = patch.along / pieces;
+    const double footprint = 2.0 * (pieceLength > patch.across ? pieceLength : patch.across);
+
+    Colour weightedColour;
+    double opacity = 0.0;
+    for (int piece = 0; piece < pieces; ++piece) {
+        const double offset = ((piece + 0.5) / pieces - 0.5) * patch.along;
+        const CloudCover cover =
+            shade(patch.x + patch.awayX * offset, patch.z + patch.awayZ * offset, footprint);
+        weightedColour = weightedColour + cover.colour * cover.opacity;
+        opacity += cover.opacity;
+    }
+    if (opacity <= 0.0) {
+        return {};
+    }
+    return {weightedColour * (1.0 / opacity), opacity / pieces * patch.presence};
+}
 
 // Heights of the decks in units of the cumulus base; only their ratio matters.
 constexpr double kCumulusHeight = 1.0;
@@ -83,7 +168,7 @@ CloudCover shadeStratus(double x, double z, double footprint, Colour tint) {
 
 }  // namespace
 
-CloudCover cumulusCover(const SkyDirection& direction, const PixelAngles& pixel) {
+CloudCover cumulusCover(const Direction& direction, const PixelAngles& pixel) {
     const std::optional<DeckPatch> patch = deckPatch(direction, kCumulusHeight, pixel);
     if (!patch) {
         return {};
@@ -95,7 +180,7 @@ CloudCover cumulusCover(const SkyDirection& direction, const PixelAngles& pixel)
     });
 }
 
-CloudCover stratusCover(const SkyDirection& direction, const PixelAngles& pixel) {
+CloudCover stratusCover(const Direction& direction, const PixelAngles& pixel) {
     const std::optional<DeckPatch> patch = deckPatch(direction, kStratusHeight, pixel);
     if (!patch) {
         return {};

@@ -1,41 +1,38 @@
-#include "tools/pictures/sky_picture.h"
+#include <cmath>
+#include <numbers>
 
-#include "tools/pictures/sky_clouds.h"
-#include "tools/pictures/sky_dome.h"
-#include "tools/pictures/sky_gradient.h"
+#include "tools/pictures/picture_catalogue.h"
+#include "tools/pictures/sky.h"
 
 namespace pictures {
 namespace {
 
 constexpr int kSize = 512;
-constexpr double kPi = 3.141592653589793;
+constexpr double kPi = std::numbers::pi;
 
-Colour skyColour(const SkyDirection& direction, const sky::PixelAngles& pixel) {
-    Colour colour = sky::clearSkyColour(direction);
-    const sky::CloudCover stratus = sky::stratusCover(direction, pixel);
-    colour = mix(colour, stratus.colour, stratus.opacity);
-    const sky::CloudCover cumulus = sky::cumulusCover(direction, pixel);
-    colour = mix(colour, cumulus.colour, cumulus.opacity);
-
-    // Air between the viewer and far clouds: everything low melts into the horizon's haze.
-    if (direction.y > 0.0) {
-        const double clearness = smoothstep(0.0, 0.2, direction.y);
-        const double haze = (1.0 - clearness) * (1.0 - clearness);
-        colour = mix(colour, sky::horizonColour(direction), 0.8 * haze);
-    }
-    return colour;
+// The direction seen through point (column, row) of the picture, counted in pixels from its
+// top-left corner. The scene wraps the picture round the inside of a GLU sphere turned upright:
+// t = 0 at the zenith, s once round the axis, and the bitmap reader hands the rows over bottom
+// row first. So the bottom row wraps the zenith, the middle row the horizon, and seen flat the
+// picture is upside down and mirrored.
+sky::Direction domeDirection(double column, double row) {
+    const double s = column / kSize;
+    const double t = 1.0 - row / kSize;
+    // GLU's point at azimuth s from +y towards +x and z = -cos(pi t), turned 90 degrees about x.
+    const double ring = std::sin(kPi * t);
+    return {std::sin(2.0 * kPi * s) * ring, std::cos(kPi * t), std::cos(2.0 * kPi * s) * ring};
 }
 
 }  // namespace
 
-RgbPicture makeSkyPicture() {
-    RgbPicture picture(kSize, kSize);
+Picture makeSkyPicture() {
+    Picture picture(kSize, kSize);
     // One sample per pixel is enough: the clouds filter their own noise to the pixel's size.
     const sky::PixelAngles pixel{kPi / kSize, 2.0 * kPi / kSize};
     for (int row = 0; row < kSize; ++row) {
         for (int column = 0; column < kSize; ++column) {
-            const SkyDirection direction = skyDirection(column + 0.5, row + 0.5, kSize, kSize);
-            picture.set(column, row, toRgb(skyColour(direction, pixel)));
+            const sky::Direction direction = domeDirection(column + 0.5, row + 0.5);
+            picture.set(column, row, toRgba(sky::skyColour(direction, pixel)));
         }
     }
     return picture;

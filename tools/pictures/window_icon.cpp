@@ -1,14 +1,33 @@
-#include "tools/pictures/window_icon.h"
+#include "tools/pictures/picture_catalogue.h"
 
 #include <array>
+#include <span>
 
 #include "tools/pictures/colour.h"
-#include "tools/pictures/shapes.h"
+#include "tools/pictures/rounded_box.h"
 
 namespace pictures {
 namespace {
 
 constexpr int kSamples = 8;  // per side of a pixel
+
+struct Point2 {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// Even-odd rule: true when the point lies inside the closed polygon.
+bool insidePolygon(std::span<const Point2> corners, double x, double y) {
+    bool inside = false;
+    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        const Point2& a = corners[i];
+        const Point2& b = corners[j];
+        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) {
+            inside = !inside;
+        }
+    }
+    return inside;
+}
 
 constexpr Colour kSkyTop = fromBytes(150, 214, 255);
 constexpr Colour kSkyBottom = fromBytes(28, 108, 214);
@@ -77,11 +96,9 @@ Sample iconSample(double x, double y, int size, std::span<const Point2> jet) {
     return {colour, 1.0};
 }
 
-}  // namespace
-
-RgbaPicture makeWindowIcon(int size) {
+Picture makeWindowIcon(int size) {
     const auto jet = jetOutline();
-    RgbaPicture icon(size, size);
+    Picture icon(size, size, {0, 0, 0, 0});
     for (int py = 0; py < size; ++py) {
         for (int px = 0; px < size; ++px) {
             // Averaged with each sample weighted by its opacity, so edge pixels keep the
@@ -97,17 +114,16 @@ RgbaPicture makeWindowIcon(int size) {
                 }
             }
             if (alpha > 0.0) {
-                const Rgb colour = toRgb(weighted * (1.0 / alpha));
-                icon.set(
-                    px, py,
-                    {colour.red, colour.green, colour.blue, toByte(alpha / (kSamples * kSamples))});
+                icon.set(px, py, toRgba(weighted * (1.0 / alpha), alpha / (kSamples * kSamples)));
             }
         }
     }
     return icon;
 }
 
-std::vector<RgbaPicture> makeWindowIconImages() {
+}  // namespace
+
+std::vector<Picture> makeWindowIconImages() {
     return {makeWindowIcon(16), makeWindowIcon(32)};
 }
 

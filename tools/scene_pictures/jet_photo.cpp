@@ -1,25 +1,31 @@
-#include "tools/scene_pictures/jet_photo.h"
-
+// The settings dialog's photograph: the jet model alone, banked steeply towards a long lens
+// and lit by a sun, a sky fill and ambient light, laid over the sky painted by direction at the
+// photograph's own resolution, so the long lens shows crisp clouds rather than the magnified
+// pixels of the scene's sky picture.
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <cmath>
+#include <numbers>
+
 #include "scene/model/mesh_model.h"
+#include "tools/pictures/sky.h"
 #include "tools/scene_pictures/offscreen_renderer.h"
-#include "tools/scene_pictures/photo_camera.h"
-#include "tools/scene_pictures/photo_sky.h"
-#include "tools/scene_pictures/supersampling.h"
+#include "tools/scene_pictures/scene_pictures.h"
 
 namespace scene_pictures {
 namespace {
 
 constexpr int kSupersampling = 4;
 
-// A long lens looking up a little, turned away from the side of the sky the sun warms.
-constexpr PhotoCamera kCamera{.azimuthTurns = 150.0 / 360.0,
-                              .elevationTurns = 14.0 / 360.0,
-                              .fieldOfViewDegrees = 20.0,
-                              .width = 270,
-                              .height = 202};
+// The camera: a long lens looking up a little, turned away from the side of the sky the sun
+// warms. Both the sky painted behind the jet and OpenGL's projection of the jet are derived from
+// it, so the two line up.
+constexpr double kAzimuthDegrees = 150;  // round the horizon, 0 north, 90 east
+constexpr double kElevationDegrees = 14;
+constexpr double kFieldOfViewDegrees = 20;  // vertical
+constexpr int kWidth = 270;
+constexpr int kHeight = 202;
 // From the camera to the jet's centre, in model units: the jet fills most of the picture and
 // its wing tips stay clear of the edges.
 constexpr double kDistance = 10.8;
@@ -33,6 +39,67 @@ constexpr float kYawDegrees = 250;
 constexpr float kPitchDegrees = -12;
 constexpr float kRollDegrees = -65;
 
+using pictures::sky::Direction;
+
+Direction normalised(Direction v) {
+    const double length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+    return {v.x / length, v.y / length, v.z / length};
+}
+
+Direction crossed(Direction a, Direction b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+double radians(double degrees) {
+    return degrees * std::numbers::pi / 180.0;
+}
+
+const double kTanHalfField = std::tan(radians(kFieldOfViewDegrees / 2.0));
+
+// The camera's axes in the sky's world axes (x east, y up, z north), as OpenGL's look-at
+// builds them: right = forward x world up, up = right x forward.
+struct CameraAxes {
+    Direction forward;
+    Direction right;
+    Direction up;
+};
+
+CameraAxes cameraAxes() {
+    const double azimuth = radians(kAzimuthDegrees);
+    const double elevation = radians(kElevationDegrees);
+    const Direction forward{std::cos(elevation) * std::sin(azimuth), std::sin(elevation),
+                            std::cos(elevation) * std::cos(azimuth)};
+    const Direction right = normalised(crossed(forward, {0.0, 1.0, 0.0}));
+    return {forward, right, crossed(right, forward)};
+}
+
+// The direction seen through the picture at (column, row), counted in pixels from its top-left
+// corner.
+Direction viewDirection(const CameraAxes& axes, double column, double row) {
+    const double aspect = static_cast<double>(kWidth) / kHeight;
+    const double across = (2.0 * column / kWidth - 1.0) * kTanHalfField * aspect;
+    const double upward = (1.0 - 2.0 * row / kHeight) * kTanHalfField;
+    return normalised({axes.forward.x + across * axes.right.x + upward * axes.up.x,
+                       axes.forward.y + across * axes.right.y + upward * axes.up.y,
+                       axes.forward.z + across * axes.right.z + upward * axes.up.z});
+}
+
+// OpenGL's projection and model-view matrices for the camera, placed kDistance away from the
+// origin against its view direction and looking at the origin; the model-view matrix is left
+// current.
+void applyCamera(const CameraAxes& axes) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    // Near and far planes bracket the jet closely, for the depth buffer's precision.
+    gluPerspective(kFieldOfViewDegrees, static_cast<double>(kWidth) / kHeight, kDistance / 10.0,
+                   kDistance * 10.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const Direction& forward = axes.forward;
+    gluLookAt(-kDistance * forward.x, -kDistance * forward.y, -kDistance * forward.z, 0, 0, 0, 0, 1,
+              0);
+}
+
 // Sunlight, a blue fill from the open sky and an ambient light keep every side readable. The
 // sun comes from the sky's sunny side, behind the photographer's right shoulder, but stands
 // higher than the sky's low sun so that the top of the jet is lit well.
@@ -42,8 +109,7 @@ constexpr GLfloat kSkyFillColour[4] = {0.36f, 0.39f, 0.46f, 1.0f};
 constexpr GLfloat kAmbient[4] = {0.20f, 0.22f, 0.27f, 1.0f};
 
 // Set once the view is in place: the lights stay fixed in the world.
-void setUpLights() {
-    const CameraAxes axes = cameraAxes(kCamera);
+void setUpLights(const CameraAxes& axes) {
     const GLfloat fromSky[4] = {static_cast<GLfloat>(-axes.forward.x), 0.8f,
                                 static_cast<GLfloat>(-axes.forward.z), 0.0f};
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, kAmbient);
@@ -57,8 +123,25 @@ void setUpLights() {
     glEnable(GL_LIGHTING);
 }
 
+// The sky behind the jet, as the camera sees it.
+pictures::Picture photoSky(const CameraAxes& axes) {
+    pictures::Picture picture(kWidth, kHeight);
+    const double angle = 2.0 * kTanHalfField / kHeight;
+    for (int row = 0; row < kHeight; ++row) {
+        for (int column = 0; column < kWidth; ++column) {
+            const Direction direction = viewDirection(axes, column + 0.5, row + 0.5);
+            // A pixel spans the same angle every way; round the horizon that is a larger share
+            // of a turn the higher it looks.
+            const double ring = std::sqrt(direction.x * direction.x + direction.z * direction.z);
+            const pictures::sky::PixelAngles pixel{angle, angle / (ring > 0.05 ? ring : 0.05)};
+            picture.set(column, row, pictures::toRgba(pictures::sky::skyColour(direction, pixel)));
+        }
+    }
+    return picture;
+}
+
 // A lens darkens its corners a little; it makes the rendering read as a photograph.
-void darkenCorners(pictures::RgbPicture& picture) {
+void darkenCorners(pictures::Picture& picture) {
     constexpr double kCornerDarkening = 0.14;
     const double halfWidth = picture.width() / 2.0;
     const double halfHeight = picture.height() / 2.0;
@@ -67,27 +150,17 @@ void darkenCorners(pictures::RgbPicture& picture) {
             const double dx = (x + 0.5 - halfWidth) / halfWidth;
             const double dy = (y + 0.5 - halfHeight) / halfHeight;
             const double keep = 1.0 - kCornerDarkening * (dx * dx + dy * dy) / 2.0;
-            const pictures::Rgb colour = picture.at(x, y);
-            picture.set(
-                x, y,
-                pictures::toRgb(pictures::fromBytes(colour.red, colour.green, colour.blue) * keep));
+            picture.set(x, y, pictures::toRgba(pictures::fromBytes(picture.at(x, y)) * keep));
         }
     }
 }
 
 }  // namespace
 
-std::optional<pictures::RgbPicture> renderJetPhoto(const ScenePictureInputs& inputs) {
+std::optional<pictures::Picture> renderJetPhoto(const ScenePictureInputs& inputs) {
     Ms3dModel model;
-    if (!model.load(inputs.model.string().c_str())) {
-        return std::nullopt;
-    }
-    return renderJetPhotoWithModel(model);
-}
-
-std::optional<pictures::RgbPicture> renderJetPhotoWithModel(MeshModel& model) {
-    OffscreenRenderer renderer(kCamera.width * kSupersampling, kCamera.height * kSupersampling);
-    if (!renderer.ok()) {
+    OffscreenRenderer renderer(kWidth, kHeight, kSupersampling);
+    if (!model.load(inputs.model.string().c_str()) || !renderer.ok()) {
         return std::nullopt;
     }
     model.loadMaterialTextures();
@@ -98,19 +171,19 @@ std::optional<pictures::RgbPicture> renderJetPhotoWithModel(MeshModel& model) {
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glShadeModel(GL_SMOOTH);
-    glViewport(0, 0, kCamera.width * kSupersampling, kCamera.height * kSupersampling);
-    applyPhotoCamera(kCamera, kDistance);
-    setUpLights();
+    glViewport(0, 0, kWidth * kSupersampling, kHeight * kSupersampling);
+    const CameraAxes axes = cameraAxes();
+    applyCamera(axes);
+    setUpLights(axes);
 
-    const pictures::SkyDirection up = cameraAxes(kCamera).up;
+    const Direction up = axes.up;
     glTranslated(kRaise * up.x, kRaise * up.y, kRaise * up.z);
     glRotatef(kYawDegrees, 0, 1, 0);
     glRotatef(kPitchDegrees, 1, 0, 0);
     glRotatef(kRollDegrees, 0, 0, 1);
     model.draw();
 
-    const ShrunkFrame jet = shrinkFrame(renderer.frame(), kSupersampling);
-    pictures::RgbPicture photo = composeOver(jet, paintPhotoSky(kCamera));
+    pictures::Picture photo = renderer.picture(photoSky(axes));
     darkenCorners(photo);
     return photo;
 }

@@ -1,24 +1,19 @@
 #pragma once
-// A Mesa offscreen rendering context that draws into memory: the scene's drawing code runs in
-// it unchanged, and the picture is read back from the buffer. The context is current on the
-// calling thread while the renderer lives.
+// A Mesa offscreen rendering context that draws into memory, so that the scene's drawing code
+// runs in it unchanged. It draws `supersampling` times larger each way than the picture it
+// makes, for smooth edges. The context is current on the calling thread while it lives.
 #include <GL/osmesa.h>
 
 #include <cstdint>
 #include <vector>
 
-namespace scene_pictures {
+#include "tools/pictures/picture.h"
 
-// Red, green, blue, alpha bytes per pixel, the top row first.
-struct RenderedFrame {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> rgba;
-};
+namespace scene_pictures {
 
 class OffscreenRenderer {
 public:
-    OffscreenRenderer(int width, int height);
+    OffscreenRenderer(int width, int height, int supersampling);
     ~OffscreenRenderer();
     OffscreenRenderer(const OffscreenRenderer&) = delete;
     OffscreenRenderer& operator=(const OffscreenRenderer&) = delete;
@@ -26,15 +21,18 @@ public:
     // False when Mesa could not create or bind the context; nothing may be drawn then.
     bool ok() const { return context_ != nullptr && current_; }
 
-    // What has been drawn so far, once OpenGL has finished drawing it.
-    RenderedFrame frame() const;
+    // What has been drawn so far, each block of pixels averaged into one and laid over `back`
+    // (of the picture's size). Drawn over a cleared, transparent black, a block's mean colour
+    // is already weighted by how much of it was drawn on, its mean alpha.
+    pictures::Picture picture(const pictures::Picture& back) const;
 
 private:
     int width_;
     int height_;
+    int supersampling_;
     OSMesaContext context_ = nullptr;
     bool current_ = false;
-    std::vector<std::uint8_t> buffer_;  // bottom row first, as OpenGL counts rows
+    std::vector<std::uint8_t> buffer_;  // red, green, blue, alpha; the bottom row first
 };
 
 }  // namespace scene_pictures
