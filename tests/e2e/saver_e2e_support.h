@@ -1,7 +1,6 @@
 #pragma once
 // Helpers for the saver's and the scene program's scenarios: a folder holding the three
-// shipped files, the work folder, the saver's cursor count, a recognisable desktop, and the
-// bitmaps the saver writes.
+// shipped files, the work folder, the saver's cursor count, and the bitmaps the saver writes.
 #include <windows.h>
 
 #include <optional>
@@ -72,22 +71,6 @@ public:
 private:
     DWORD otherThread_ = 0;
     bool attached_ = false;
-};
-
-// A topmost window over the whole primary screen in which every column has its own colour
-// (desktopPatternColour), so that a snapshot tells where each column came from.
-DWORD desktopPatternColour(int x, int y);
-class DesktopPattern {
-public:
-    DesktopPattern();
-    ~DesktopPattern();
-    DesktopPattern(const DesktopPattern&) = delete;
-    DesktopPattern& operator=(const DesktopPattern&) = delete;
-
-    bool shown() const { return window_ != nullptr; }
-
-private:
-    HWND window_ = nullptr;
 };
 
 }  // namespace e2e
