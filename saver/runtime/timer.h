@@ -18,7 +18,6 @@ public:
 
     void SetEnabled(bool enabled);
     bool Enabled() const { return enabled_; }
-    UINT IntervalMs() const { return intervalMs_; }
     UINT_PTR Id() const { return id_; }
 
 private:

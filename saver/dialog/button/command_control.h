@@ -59,8 +59,6 @@ public:
     void OnTmrMouse(bool pointerHasLeft);
 
     std::uint8_t LookState() const { return lookState_; }
-    bool InvertFace() const { return invertFace_; }
-    bool MouseIsDown() const { return mouseIsDown_; }
     bool IsEnabled() const { return enabled_; }
     bool LabelEnabled() const { return labelEnabled_; }
 

@@ -40,10 +40,6 @@ public:
     void SetEnabled(bool enabled) { command_.SetEnabled(enabled); }
     const std::string& Caption() const { return command_.Caption(); }
 
-    // The state and the persistent image as last drawn.
-    const Command& State() const { return command_; }
-    const PictureSurface& Image() const { return image_; }
-
     // The id of TmrMouse among the window's timers.
     static constexpr UINT_PTR kTmrMouse = 1;
 
