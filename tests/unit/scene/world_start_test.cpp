@@ -79,7 +79,9 @@ TEST(WorldStart, BulletsAndPuffsStartFreeWithOtherFieldsUntouched) {
     EXPECT_EQ(world.smokePuffs[1023].size, 3);
 }
 
-TEST(VectorMaths, CrossNormalizeLengthAndZeroVector) {
+TEST(VectorMaths, DotCrossNormalizeLengthAndZeroVector) {
+    EXPECT_EQ(dot({1, 2, 3}, {4, -5, 6}), 12);
+    EXPECT_EQ(dot({1, 0, 0}, {0, 1, 0}), 0);
     const Vector3 z = cross({1, 0, 0}, {0, 1, 0});
     EXPECT_EQ(z.x, 0);
     EXPECT_EQ(z.y, 0);
