@@ -14,6 +14,10 @@ Vector3 normalize(Vector3 v) {
     return {v.x / length, v.y / length, v.z / length};
 }
 
+double dot(Vector3 a, Vector3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
 Vector3 cross(Vector3 a, Vector3 b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }

@@ -101,22 +101,22 @@ NamedModel buildJetModel() {
     };
 
     // Centre the bounding box on the origin: the camera aims at the model's origin.
-    Point low = fuselage().points.front();
-    Point high = low;
+    Vector3 low = fuselage().points.front();
+    Vector3 high = low;
     for (const GroupPlan& group : groups) {
         for (const Solid& solid : group.solids) {
-            for (const Point& p : solid.points) {
+            for (const Vector3& p : solid.points) {
                 low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
                 high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
             }
         }
     }
-    const Point offset = (low + high) * -0.5;
+    const Vector3 offset = scale(add(low, high), -0.5);
     for (const GroupPlan& group : groups) {
         assembly.addGroup(group.name, group.material, group.creaseCosine);
         for (const Solid& solid : group.solids) {
             assembly.addSolid(moved(solid, offset));
         }
     }
-    return assembly.finish(low + offset, high + offset);
+    return assembly.finish(add(low, offset), add(high, offset));
 }

@@ -39,7 +39,7 @@ constexpr ProfilePoint kDome[] = {{1, 0}, {kCos22, kSin22},  {kSin45, kSin45},  
 
 // A ring in the plane z = centre.z: `halfWidth` to either side of the centre, reaching `top`
 // above it and `bottom` below it.
-Section ringAcrossZ(std::span<const ProfilePoint> profile, Point centre, double halfWidth,
+Section ringAcrossZ(std::span<const ProfilePoint> profile, Vector3 centre, double halfWidth,
                     double top, double bottom) {
     Section section;
     for (const ProfilePoint& point : profile) {
@@ -50,30 +50,28 @@ Section ringAcrossZ(std::span<const ProfilePoint> profile, Point centre, double 
     return section;
 }
 
-Section circleAcrossZ(std::span<const ProfilePoint> profile, Point centre, double radius) {
+Section circleAcrossZ(std::span<const ProfilePoint> profile, Vector3 centre, double radius) {
     return ringAcrossZ(profile, centre, radius, radius, radius);
 }
 
 // A thin wing-like cross-section: from the leading edge `lead` back along -z over `chord`,
 // `thickness` thick along `across` (y for wings and tailplanes, x for fins).
-Section airfoil(Point lead, double chord, double thickness, Point across) {
-    const Point back{0, 0, -chord};
-    return {
-        lead,
-        lead + back * 0.25 + across * (0.5 * thickness),
-        lead + back * 0.65 + across * (0.35 * thickness),
-        lead + back,
-        lead + back * 0.65 - across * (0.3 * thickness),
-        lead + back * 0.25 - across * (0.4 * thickness),
+Section airfoil(Vector3 lead, double chord, double thickness, Vector3 across) {
+    const Vector3 back{0, 0, -chord};
+    // The point `along` of the chord back from the leading edge and `side` of the thickness
+    // along `across`.
+    const auto at = [&](double along, double side) {
+        return add(add(lead, scale(back, along)), scale(across, side * thickness));
     };
+    return {lead, at(0.25, 0.5), at(0.65, 0.35), add(lead, back), at(0.65, -0.3), at(0.25, -0.4)};
 }
 
 Solid flatEndedLoft(const std::vector<Section>& sections) {
     return loft(sections, centreOf(sections.front()), centreOf(sections.back()));
 }
 
-constexpr Point kAlongX{1, 0, 0};
-constexpr Point kAlongY{0, 1, 0};
+constexpr Vector3 kAlongX{1, 0, 0};
+constexpr Vector3 kAlongY{0, 1, 0};
 
 // The fuselage stations from the tail forward: z, half-width, top, bottom, axis height.
 struct Station {
@@ -90,7 +88,7 @@ Section fuselageRing(const Station& station) {
 }
 
 // The engines' axes; the nozzles end flush with the fuselage's tail.
-constexpr Point kRightEngineAxis{0.15, 0.0, 0};
+constexpr Vector3 kRightEngineAxis{0.15, 0.0, 0};
 
 }  // namespace
 
@@ -190,19 +188,19 @@ Solid rightAfterburner() {
 }
 
 Solid missileBody(const MissileShape& missile) {
-    const Point noseStart = missile.tail + Point{0, 0, missile.length * 0.85};
+    const Vector3 noseStart = add(missile.tail, {0, 0, missile.length * 0.85});
     const std::vector<Section> sections = {
         circleAcrossZ(kCircle8, missile.tail, missile.radius),
         circleAcrossZ(kCircle8, noseStart, missile.radius),
     };
-    return loft(sections, missile.tail, missile.tail + Point{0, 0, missile.length});
+    return loft(sections, missile.tail, add(missile.tail, {0, 0, missile.length}));
 }
 
 Solid missileFins(const MissileShape& missile) {
     const double span = missile.radius * 2.4;
     const double thickness = missile.radius * 0.2;
     const double finLength = missile.length * 0.14;
-    const Point& tail = missile.tail;
+    const Vector3& tail = missile.tail;
     const Solid flat = box({tail.x - span, tail.y - thickness, tail.z},
                            {tail.x + span, tail.y + thickness, tail.z + finLength});
     const Solid upright = box({tail.x - thickness, tail.y - span, tail.z},

@@ -17,7 +17,7 @@ Solid rightAfterburner();  // the glow deep inside the nozzle
 
 // A slim round body with a pointed nose and cross-shaped tail fins, along z.
 struct MissileShape {
-    Point tail;     // centre of the flat tail end
+    Vector3 tail;   // centre of the flat tail end
     double length;  // from the tail to the tip of the nose
     double radius;
 };

@@ -18,18 +18,20 @@ void ModelAssembly::addGroup(const std::string& name, int materialIndex, double 
 
 namespace {
 
-Point unit(Point a) {
-    const double size = length(a);
-    return size > 0 ? a * (1 / size) : a;
+// Scaled by the reciprocal of its length, which rounds differently from normalize's division;
+// a zero vector stays zero.
+Vector3 unit(Vector3 a) {
+    const double size = vectorLength(a);
+    return size > 0 ? scale(a, 1 / size) : a;
 }
 
 // Each triangle's normal scaled by twice its area.
-std::vector<Point> areaNormals(const Solid& solid) {
-    std::vector<Point> normals;
+std::vector<Vector3> areaNormals(const Solid& solid) {
+    std::vector<Vector3> normals;
     normals.reserve(solid.triangles.size());
     for (const auto& [a, b, c] : solid.triangles) {
-        normals.push_back(
-            crossProduct(solid.points[b] - solid.points[a], solid.points[c] - solid.points[a]));
+        normals.push_back(cross(subtract(solid.points[b], solid.points[a]),
+                                subtract(solid.points[c], solid.points[a])));
     }
     return normals;
 }
@@ -50,7 +52,7 @@ std::vector<std::vector<size_t>> trianglesAroundPoints(const Solid& solid) {
 void ModelAssembly::addSolid(const Solid& solid) {
     ModelData& model = result_.model;
     const int32_t firstVertex = static_cast<int32_t>(model.vertices.size());
-    for (const Point& point : solid.points) {
+    for (const Vector3& point : solid.points) {
         ModelVertex vertex;
         vertex.boneIndex = 0xFF;  // the format's "no joint"
         vertex.position[0] = static_cast<float>(point.x);
@@ -59,20 +61,20 @@ void ModelAssembly::addSolid(const Solid& solid) {
         model.vertices.push_back(vertex);
     }
 
-    const std::vector<Point> normals = areaNormals(solid);
+    const std::vector<Vector3> normals = areaNormals(solid);
     const std::vector<std::vector<size_t>> around = trianglesAroundPoints(solid);
     for (size_t i = 0; i < solid.triangles.size(); ++i) {
         ModelTriangle triangle;
-        const Point faceDirection = unit(normals[i]);
+        const Vector3 faceDirection = unit(normals[i]);
         for (int corner = 0; corner < 3; ++corner) {
             const int point = solid.triangles[i][static_cast<size_t>(corner)];
-            Point sum;
+            Vector3 sum;
             for (const size_t neighbour : around[static_cast<size_t>(point)]) {
-                if (dotProduct(unit(normals[neighbour]), faceDirection) >= creaseCosine_) {
-                    sum = sum + normals[neighbour];
+                if (dot(unit(normals[neighbour]), faceDirection) >= creaseCosine_) {
+                    sum = add(sum, normals[neighbour]);
                 }
             }
-            const Point normal = unit(sum);
+            const Vector3 normal = unit(sum);
             triangle.normals[corner][0] = static_cast<float>(normal.x);
             triangle.normals[corner][1] = static_cast<float>(normal.y);
             triangle.normals[corner][2] = static_cast<float>(normal.z);
@@ -87,18 +89,18 @@ namespace {
 
 double upwardFacing(const ModelData& model, int32_t triangleIndex) {
     const ModelTriangle& triangle = model.triangles[static_cast<size_t>(triangleIndex)];
-    Point corners[3];
+    Vector3 corners[3];
     for (int corner = 0; corner < 3; ++corner) {
         const float* position =
             model.vertices[static_cast<size_t>(triangle.vertexIndices[corner])].position;
         corners[corner] = {position[0], position[1], position[2]};
     }
-    return unit(crossProduct(corners[1] - corners[0], corners[2] - corners[0])).y;
+    return unit(cross(subtract(corners[1], corners[0]), subtract(corners[2], corners[0]))).y;
 }
 
 }  // namespace
 
-NamedModel ModelAssembly::finish(Point low, Point high) const {
+NamedModel ModelAssembly::finish(Vector3 low, Vector3 high) const {
     NamedModel named = result_;
     for (ModelMesh& mesh : named.model.meshes) {
         std::stable_sort(mesh.triangleIndices.begin(), mesh.triangleIndices.end(),

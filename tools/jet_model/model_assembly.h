@@ -40,7 +40,7 @@ public:
 
     // Texture coordinates map a top view of the model (x across, z along) onto a picture
     // that covers the box from `low` to `high`.
-    NamedModel finish(Point low, Point high) const;
+    NamedModel finish(Vector3 low, Vector3 high) const;
 
 private:
     NamedModel result_;

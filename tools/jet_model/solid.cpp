@@ -1,36 +1,13 @@
 #include "tools/jet_model/solid.h"
 
-#include <cmath>
 #include <utility>
 
-Point operator+(Point a, Point b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-Point operator-(Point a, Point b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-Point operator*(Point a, double s) {
-    return {a.x * s, a.y * s, a.z * s};
-}
-
-Point crossProduct(Point a, Point b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
-double dotProduct(Point a, Point b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
-double length(Point a) {
-    return std::sqrt(dotProduct(a, a));
-}
-
-Point centreOf(const Section& section) {
-    Point sum;
-    for (const Point& point : section) {
-        sum = sum + point;
+Vector3 centreOf(const Section& section) {
+    Vector3 sum;
+    for (const Vector3& point : section) {
+        sum = add(sum, point);
     }
-    return sum * (1.0 / static_cast<double>(section.size()));
+    return scale(sum, 1.0 / static_cast<double>(section.size()));
 }
 
 namespace {
@@ -39,7 +16,7 @@ namespace {
 double signedVolume(const Solid& solid) {
     double volume = 0;
     for (const auto& [a, b, c] : solid.triangles) {
-        volume += dotProduct(solid.points[a], crossProduct(solid.points[b], solid.points[c]));
+        volume += dot(solid.points[a], cross(solid.points[b], solid.points[c]));
     }
     return volume / 6;
 }
@@ -75,7 +52,7 @@ Solid orientedOutwards(Solid solid) {
 
 }  // namespace
 
-Solid loft(const std::vector<Section>& sections, Point startTip, Point endTip) {
+Solid loft(const std::vector<Section>& sections, Vector3 startTip, Vector3 endTip) {
     Solid solid = ringsOf(sections);
     const int ringCount = static_cast<int>(sections.size());
     const int ringSize = static_cast<int>(sections.front().size());
@@ -106,7 +83,7 @@ Solid loopLoft(const std::vector<Section>& sections) {
 
 Solid mirroredX(const Solid& solid) {
     Solid mirror = solid;
-    for (Point& point : mirror.points) {
+    for (Vector3& point : mirror.points) {
         point.x = -point.x;
     }
     // A reflection turns the winding inside out; swapping two corners turns it back.
@@ -116,10 +93,10 @@ Solid mirroredX(const Solid& solid) {
     return mirror;
 }
 
-Solid moved(const Solid& solid, Point offset) {
+Solid moved(const Solid& solid, Vector3 offset) {
     Solid result = solid;
-    for (Point& point : result.points) {
-        point = point + offset;
+    for (Vector3& point : result.points) {
+        point = add(point, offset);
     }
     return result;
 }
@@ -134,7 +111,7 @@ Solid joined(const Solid& a, const Solid& b) {
     return result;
 }
 
-Solid box(Point low, Point high) {
+Solid box(Vector3 low, Vector3 high) {
     const auto face = [&](double z) {
         return Section{
             {high.x, low.y, z}, {high.x, high.y, z}, {low.x, high.y, z}, {low.x, low.y, z}};

@@ -17,7 +17,7 @@ constexpr Colour kBelowHorizon = fromBytes(170, 172, 205);
 
 // The cloudless sky by height, its glow round the sun hugging the horizon and spreading about a
 // quarter of the way round.
-Colour clearSkyColour(const Direction& direction) {
+Colour clearSkyColour(const Vector3& direction) {
     const double up = direction.y;
     Colour base;
     if (up >= 0.0) {
@@ -35,7 +35,7 @@ Colour clearSkyColour(const Direction& direction) {
 
 }  // namespace
 
-double sunwardness(const Direction& direction) {
+double sunwardness(const Vector3& direction) {
     const double ring = std::sqrt(direction.x * direction.x + direction.z * direction.z);
     if (ring < 1e-9) {
         return 0.5;  // straight up or down every azimuth is alike
@@ -43,7 +43,7 @@ double sunwardness(const Direction& direction) {
     return 0.5 + 0.5 * (direction.x * kSunX + direction.z * kSunZ) / ring;
 }
 
-Colour skyColour(const Direction& direction, const PixelAngles& pixel) {
+Colour skyColour(const Vector3& direction, const PixelAngles& pixel) {
     Colour colour = clearSkyColour(direction);
     const CloudCover stratus = stratusCover(direction, pixel);
     colour = mix(colour, stratus.colour, stratus.opacity);

@@ -36,7 +36,7 @@ struct DeckPatch {
 
 // The patch the pixel looking in `direction` sees on a deck at `height`; none at or below the
 // horizon and where the deck is too far away to show anything but haze.
-std::optional<DeckPatch> deckPatch(const Direction& direction, double height,
+std::optional<DeckPatch> deckPatch(const Vector3& direction, double height,
                                    const PixelAngles& pixel) {
     const double up = direction.y;
     if (up <= kCloudsEmerge) {
@@ -168,7 +168,7 @@ CloudCover shadeStratus(double x, double z, double footprint, Colour tint) {
 
 }  // namespace
 
-CloudCover cumulusCover(const Direction& direction, const PixelAngles& pixel) {
+CloudCover cumulusCover(const Vector3& direction, const PixelAngles& pixel) {
     const std::optional<DeckPatch> patch = deckPatch(direction, kCumulusHeight, pixel);
     if (!patch) {
         return {};
@@ -180,7 +180,7 @@ CloudCover cumulusCover(const Direction& direction, const PixelAngles& pixel) {
     });
 }
 
-CloudCover stratusCover(const Direction& direction, const PixelAngles& pixel) {
+CloudCover stratusCover(const Vector3& direction, const PixelAngles& pixel) {
     const std::optional<DeckPatch> patch = deckPatch(direction, kStratusHeight, pixel);
     if (!patch) {
         return {};

@@ -11,7 +11,7 @@ struct CloudCover {
     double opacity = 0.0;  // 0 clear sky .. 1 the cloud hides the sky behind it
 };
 
-CloudCover cumulusCover(const Direction& direction, const PixelAngles& pixel);
-CloudCover stratusCover(const Direction& direction, const PixelAngles& pixel);
+CloudCover cumulusCover(const Vector3& direction, const PixelAngles& pixel);
+CloudCover stratusCover(const Vector3& direction, const PixelAngles& pixel);
 
 }  // namespace pictures::sky

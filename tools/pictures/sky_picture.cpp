@@ -1,6 +1,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "scene/vector3.h"
 #include "tools/pictures/picture_catalogue.h"
 #include "tools/pictures/sky.h"
 
@@ -15,7 +16,7 @@ constexpr double kPi = std::numbers::pi;
 // t = 0 at the zenith, s once round the axis, and the bitmap reader hands the rows over bottom
 // row first. So the bottom row wraps the zenith, the middle row the horizon, and seen flat the
 // picture is upside down and mirrored.
-sky::Direction domeDirection(double column, double row) {
+Vector3 domeDirection(double column, double row) {
     const double s = column / kSize;
     const double t = 1.0 - row / kSize;
     // GLU's point at azimuth s from +y towards +x and z = -cos(pi t), turned 90 degrees about x.
@@ -31,7 +32,7 @@ Picture makeSkyPicture() {
     const sky::PixelAngles pixel{kPi / kSize, 2.0 * kPi / kSize};
     for (int row = 0; row < kSize; ++row) {
         for (int column = 0; column < kSize; ++column) {
-            const sky::Direction direction = domeDirection(column + 0.5, row + 0.5);
+            const Vector3 direction = domeDirection(column + 0.5, row + 0.5);
             picture.set(column, row, toRgba(sky::skyColour(direction, pixel)));
         }
     }

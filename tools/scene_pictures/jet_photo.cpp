@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "scene/model/mesh_model.h"
+#include "scene/vector3.h"
 #include "tools/pictures/sky.h"
 #include "tools/scene_pictures/offscreen_renderer.h"
 #include "tools/scene_pictures/scene_pictures.h"
@@ -39,17 +40,6 @@ constexpr float kYawDegrees = 250;
 constexpr float kPitchDegrees = -12;
 constexpr float kRollDegrees = -65;
 
-using pictures::sky::Direction;
-
-Direction normalised(Direction v) {
-    const double length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-    return {v.x / length, v.y / length, v.z / length};
-}
-
-Direction crossed(Direction a, Direction b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
 double radians(double degrees) {
     return degrees * std::numbers::pi / 180.0;
 }
@@ -59,29 +49,27 @@ const double kTanHalfField = std::tan(radians(kFieldOfViewDegrees / 2.0));
 // The camera's axes in the sky's world axes (x east, y up, z north), as OpenGL's look-at
 // builds them: right = forward x world up, up = right x forward.
 struct CameraAxes {
-    Direction forward;
-    Direction right;
-    Direction up;
+    Vector3 forward;
+    Vector3 right;
+    Vector3 up;
 };
 
 CameraAxes cameraAxes() {
     const double azimuth = radians(kAzimuthDegrees);
     const double elevation = radians(kElevationDegrees);
-    const Direction forward{std::cos(elevation) * std::sin(azimuth), std::sin(elevation),
-                            std::cos(elevation) * std::cos(azimuth)};
-    const Direction right = normalised(crossed(forward, {0.0, 1.0, 0.0}));
-    return {forward, right, crossed(right, forward)};
+    const Vector3 forward{std::cos(elevation) * std::sin(azimuth), std::sin(elevation),
+                          std::cos(elevation) * std::cos(azimuth)};
+    const Vector3 right = normalize(cross(forward, {0.0, 1.0, 0.0}));
+    return {forward, right, cross(right, forward)};
 }
 
 // The direction seen through the picture at (column, row), counted in pixels from its top-left
 // corner.
-Direction viewDirection(const CameraAxes& axes, double column, double row) {
+Vector3 viewDirection(const CameraAxes& axes, double column, double row) {
     const double aspect = static_cast<double>(kWidth) / kHeight;
     const double across = (2.0 * column / kWidth - 1.0) * kTanHalfField * aspect;
     const double upward = (1.0 - 2.0 * row / kHeight) * kTanHalfField;
-    return normalised({axes.forward.x + across * axes.right.x + upward * axes.up.x,
-                       axes.forward.y + across * axes.right.y + upward * axes.up.y,
-                       axes.forward.z + across * axes.right.z + upward * axes.up.z});
+    return normalize(add(add(axes.forward, scale(axes.right, across)), scale(axes.up, upward)));
 }
 
 // OpenGL's projection and model-view matrices for the camera, placed kDistance away from the
@@ -95,7 +83,7 @@ void applyCamera(const CameraAxes& axes) {
                    kDistance * 10.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    const Direction& forward = axes.forward;
+    const Vector3& forward = axes.forward;
     gluLookAt(-kDistance * forward.x, -kDistance * forward.y, -kDistance * forward.z, 0, 0, 0, 0, 1,
               0);
 }
@@ -129,7 +117,7 @@ pictures::Picture photoSky(const CameraAxes& axes) {
     const double angle = 2.0 * kTanHalfField / kHeight;
     for (int row = 0; row < kHeight; ++row) {
         for (int column = 0; column < kWidth; ++column) {
-            const Direction direction = viewDirection(axes, column + 0.5, row + 0.5);
+            const Vector3 direction = viewDirection(axes, column + 0.5, row + 0.5);
             // A pixel spans the same angle every way; round the horizon that is a larger share
             // of a turn the higher it looks.
             const double ring = std::sqrt(direction.x * direction.x + direction.z * direction.z);
@@ -176,7 +164,7 @@ std::optional<pictures::Picture> renderJetPhoto(const ScenePictureInputs& inputs
     applyCamera(axes);
     setUpLights(axes);
 
-    const Direction up = axes.up;
+    const Vector3 up = axes.up;
     glTranslated(kRaise * up.x, kRaise * up.y, kRaise * up.z);
     glRotatef(kYawDegrees, 0, 1, 0);
     glRotatef(kPitchDegrees, 1, 0, 0);
