@@ -1,0 +1,305 @@
+// Soravane.scr as the system starts it: the modes that end at once, the messages about a file
+// missing beside it, a screen-saver run from the snapshot to the scene's end, the preview
+// inside its host, the settings dialog with its file chooser, and the music of a run.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "contract/work_folder.h"
+#include "tests/e2e/saver_e2e_support.h"
+
+namespace {
+
+constexpr DWORD kTimeoutMs = 20000;
+// The saver looks for the scene window every 500 ms; the rest is the process ending.
+constexpr DWORD kSaverEndAfterSceneMs = 2000;
+constexpr char kModeKey[] = "BGM\x8B\xE6\x95\xAA";
+constexpr char kFileKey[] = "BGM\xCC\xA7\xB2\xD9";
+
+class Saver : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.complete());
+        e2e::removeWorkFolder();
+    }
+    void TearDown() override {
+        if (HWND scene = FindWindowA(nullptr, contract::kSceneWindowTitle)) {
+            PostMessageA(scene, WM_CLOSE, 0, 0);
+            e2e::waitForNoWindow(contract::kSceneWindowTitle, 10000);
+        }
+        saver.kill();  // gone before the folder is removed, or its program file stays in use
+    }
+
+    // Starts the saver and expects it to end by itself, with exit code 0, no scene, no box.
+    void expectEndsQuietly(const std::string& arguments) {
+        saver = folder.startSaver(arguments);
+        EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0) << '"' << arguments << '"';
+        EXPECT_EQ(FindWindowA(nullptr, contract::kSceneWindowTitle), nullptr);
+        EXPECT_EQ(FindWindowW(L"#32770", L"Soravane"), nullptr);
+    }
+    // Starts a run and waits for the scene window.
+    HWND startRun(const std::string& arguments) {
+        saver = folder.startSaver(arguments);
+        return e2e::waitForWindow(contract::kSceneWindowTitle, 30000);
+    }
+    // Ends the scene (by Escape or a close request) and expects the saver to follow it.
+    void endSceneAndExpectSaverToFollow(HWND scene, bool byEscape) {
+        const HANDLE sceneProcess = e2e::openProcessOf(scene);
+        ASSERT_NE(sceneProcess, nullptr);
+        if (byEscape) {
+            SetForegroundWindow(scene);
+            e2e::pressKey(VK_ESCAPE);
+        } else {
+            PostMessageA(scene, WM_CLOSE, 0, 0);
+        }
+        EXPECT_EQ(WaitForSingleObject(sceneProcess, 15000), WAIT_OBJECT_0);
+        CloseHandle(sceneProcess);
+        EXPECT_EQ(saver.waitForExit(kSaverEndAfterSceneMs), 0);
+    }
+    // The value of `key` in the settings file, without the blank the platform may keep after
+    // the equals sign (Windows keeps the number's leading blank, Wine drops it).
+    std::string setting(const std::string& key) const {
+        const std::string bytes = e2e::readFile(folder.file("Soravane.ini"));
+        const std::size_t line = bytes.find(key + "=");
+        if (line == std::string::npos) {
+            return "(no line for the key)";
+        }
+        const std::size_t start = bytes.find_first_not_of(' ', line + key.size() + 1);
+        return bytes.substr(start, bytes.find_first_of("\r\n", start) - start);
+    }
+
+    e2e::SaverFolder folder;
+    e2e::Process saver;
+};
+
+TEST_F(Saver, UnsupportedSwitchesEndAfterMakingTheWorkFolderWithoutWritingIt) {
+    // No such mode; one character, so no mode letter; another letter with more after it.
+    for (const char* arguments : {"/a", "s", "-x 1234"}) {
+        e2e::removeWorkFolder();
+        expectEndsQuietly(arguments);
+        EXPECT_TRUE(e2e::fileExists(contract::kWorkFolder)) << arguments;
+        EXPECT_FALSE(e2e::fileExists(contract::kGroundBitmapPath)) << arguments;
+    }
+}
+
+TEST_F(Saver, ARunningSaverOrOpenSettingsDialogEndsEveryModeAtOnce) {
+    for (const char* title : {contract::kSaverWindowTitle, contract::kDialogWindowTitle}) {
+        HWND running = CreateWindowExA(0, "STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                       nullptr, nullptr);
+        for (const char* arguments : {"/s", "", "/c"}) {
+            expectEndsQuietly(arguments);
+            EXPECT_FALSE(e2e::fileExists(contract::kWorkFolder)) << title << ' ' << arguments;
+        }
+        DestroyWindow(running);
+    }
+}
+
+TEST_F(Saver, APreviewWithoutAHostWindowEndsAtOnceWithoutFilesOrChecks) {
+    DeleteFileA(folder.file("Soravane.dll").c_str());  // goes unnoticed in preview
+    for (const char* arguments : {"/p 1234", "/p", "/p:0"}) {
+        expectEndsQuietly(arguments);
+    }
+    EXPECT_FALSE(e2e::fileExists(contract::kWorkFolder));
+}
+
+TEST_F(Saver, AMissingFileBesideItShowsItsMessageAndEndsWhenItIsClosed) {
+    struct Case {
+        const char* arguments;
+        std::vector<const char*> removed;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"/s", {"Soravane.dll", "Soravane.data"}, "Soravane.dll が同じﾌｫﾙﾀﾞに見つかりません！"},
+        {"", {"Soravane.data"}, "Soravane.data が同じﾌｫﾙﾀﾞに見つかりません！"},
+        {"/c", {"Soravane.dll"}, "Soravane.dll が同じﾌｫﾙﾀﾞに見つかりません！"},
+    };
+    for (const Case& c : cases) {
+        for (const char* removed : c.removed) {
+            DeleteFileA(folder.file(removed).c_str());
+        }
+        saver = folder.startSaver(c.arguments);
+        HWND box = e2e::waitFor([] { return FindWindowW(L"#32770", L"Soravane"); }, kTimeoutMs);
+        ASSERT_NE(box, nullptr) << c.arguments;
+        EXPECT_NE(e2e::findChildByText(box, c.message), nullptr) << c.arguments;
+        EXPECT_TRUE(saver.running());  // it waits for the box
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
+        // Only the one message, then the end: no second box, no scene, no snapshot.
+        EXPECT_EQ(FindWindowW(L"#32770", L"Soravane"), nullptr);
+        EXPECT_FALSE(e2e::fileExists(contract::kGroundBitmapPath));
+        for (const char* removed : c.removed) {
+            CopyFileA(e2e::shippedFile(removed).c_str(), folder.file(removed).c_str(), FALSE);
+        }
+    }
+}
+
+TEST_F(Saver, ARunWritesTheWorkFolderStartsTheSceneAndEndsAfterEscape) {
+    // A block at the desktop's left edge, which the mirrored snapshot shows at the right.
+    HWND block = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 100, 100,
+                                 50, nullptr, nullptr, nullptr, nullptr);
+    UpdateWindow(block);
+    const e2e::ScreenShot desktop = e2e::captureScreen();
+    ASSERT_NE(desktop.at(50, 120), desktop.at(500, 500));
+    HWND scene = startRun("/s");
+    ASSERT_NE(scene, nullptr);
+    DestroyWindow(block);  // the scene's window alone on the screen, for the key press
+
+    // The snapshot: the screen's size, column x holding desktop column 1023 - x.
+    const std::optional<RgbImage> ground = e2e::readBitmap(contract::kGroundBitmapPath);
+    ASSERT_TRUE(ground.has_value());
+    ASSERT_EQ(ground->width, 1024);
+    ASSERT_EQ(ground->height, 768);
+    for (const auto& [x, y] : {std::pair{0, 120},
+                               {1023, 100},
+                               {924, 149},
+                               {923, 120},
+                               {1023, 99},
+                               {1023, 150},
+                               {512, 767}}) {
+        EXPECT_EQ(e2e::pixelAt(*ground, x, y), desktop.at(1023 - x, y)) << x << "," << y;
+    }
+    // The built-in pictures as they were drawn, and the model as shipped.
+    EXPECT_EQ(e2e::readFile(contract::kSmokeBitmapPath),
+              e2e::readFile(SORAVANE_SOURCE_DIR "/saver/resources/puff.bmp"));
+    EXPECT_EQ(e2e::readFile(contract::kSkyBitmapPath),
+              e2e::readFile(SORAVANE_SOURCE_DIR "/saver/resources/sky.bmp"));
+    EXPECT_TRUE(e2e::readFile(contract::kModelPath) == e2e::readFile(folder.file("Soravane.data")));
+
+    HWND saverForm = FindWindowA(nullptr, contract::kSaverWindowTitle);
+    ASSERT_NE(saverForm, nullptr);
+    EXPECT_FALSE(IsWindowVisible(saverForm));
+    // Kept to the end: the saver's cursor count outlives it here.
+    const e2e::SharedInput saverInput(saverForm);
+    ASSERT_TRUE(saverInput.attached());
+    EXPECT_EQ(saverInput.cursorDisplayCount(), -1);
+    EXPECT_EQ(folder.startSaver("/s").waitForExit(kTimeoutMs), 0);  // a second start ends
+    endSceneAndExpectSaverToFollow(scene, true);
+    EXPECT_EQ(saverInput.cursorDisplayCount(), 0);
+}
+
+TEST_F(Saver, ARunWithoutTheSwitchLeavesTheCursorAlone) {
+    HWND scene = startRun("");
+    ASSERT_NE(scene, nullptr);
+    const e2e::SharedInput saverInput(FindWindowA(nullptr, contract::kSaverWindowTitle));
+    ASSERT_TRUE(saverInput.attached());
+    EXPECT_EQ(saverInput.cursorDisplayCount(), 0);
+    endSceneAndExpectSaverToFollow(scene, false);
+}
+
+TEST_F(Saver, LogOffShutdownOrACloseRequestEndTheRunButNotTheScene) {
+    for (const UINT request : {WM_QUERYENDSESSION, WM_ENDSESSION, WM_CLOSE}) {
+        HWND scene = startRun("/s");
+        ASSERT_NE(scene, nullptr);
+        HWND saverForm = FindWindowA(nullptr, contract::kSaverWindowTitle);
+        const e2e::SharedInput saverInput(saverForm);
+        ASSERT_TRUE(saverInput.attached());
+        PostMessageA(saverForm, request, TRUE, request == WM_CLOSE ? 0 : ENDSESSION_LOGOFF);
+        EXPECT_EQ(saver.waitForExit(5000), 0) << "message " << request;
+        EXPECT_EQ(saverInput.cursorDisplayCount(), 0) << "message " << request;
+        // The saver never closes the scene: it runs on until the user ends it.
+        EXPECT_EQ(FindWindowA(nullptr, contract::kSceneWindowTitle), scene);
+        PostMessageA(scene, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(e2e::waitForNoWindow(contract::kSceneWindowTitle, 15000));
+    }
+}
+
+TEST_F(Saver, WhenTheSceneCannotRunTheRunEndsAtItsFirstLooks) {
+    // A scene program that Windows cannot start, and one that starts but finds no model and
+    // ends without a window: neither leaves the saver waiting for the start-up limit.
+    for (const char* broken : {"Soravane.dll", "Soravane.data"}) {
+        ASSERT_TRUE(e2e::writeFile(folder.file(broken), "not what it should be"));
+        saver = folder.startSaver("/s");
+        EXPECT_EQ(saver.waitForExit(10000), 0) << broken;
+        EXPECT_TRUE(e2e::fileExists(contract::kGroundBitmapPath)) << broken;
+        CopyFileA(e2e::shippedFile(broken).c_str(), folder.file(broken).c_str(), FALSE);
+    }
+}
+
+TEST_F(Saver, APreviewShowsInsideTheNamedHostUntilTheHostIsDestroyed) {
+    for (const char* switchText : {"/p ", "/p:"}) {
+        HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 100, 100, 152, 112,
+                                    nullptr, nullptr, nullptr, nullptr);
+        saver = folder.startSaver(
+            switchText + std::to_string(static_cast<long long>(reinterpret_cast<INT_PTR>(host))));
+        // Messages are pumped meanwhile: the saver's SetParent waits on the host's thread.
+        const auto pumpUntil = [](auto done) {
+            for (const DWORD start = GetTickCount(); !done(); Sleep(20)) {
+                MSG message;
+                while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                    DispatchMessageW(&message);
+                }
+                if (GetTickCount() - start > kTimeoutMs) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        EXPECT_TRUE(pumpUntil([&] {
+            return IsWindowVisible(FindWindowExW(host, nullptr, nullptr, L"Preview Window"));
+        })) << switchText;
+        EXPECT_TRUE(saver.running());
+        DestroyWindow(host);
+        EXPECT_TRUE(pumpUntil([&] { return !saver.running(); })) << switchText;
+        EXPECT_EQ(saver.waitForExit(0), 0);
+    }
+}
+
+TEST_F(Saver, TheDialogSavesTheChosenFileBesideTheSaverAndEnds) {
+    const std::string song = folder.file("song.mp3");
+    ASSERT_TRUE(e2e::writeFile(song, "ID3"));
+    saver = folder.startSaver("/c:1234");
+    HWND dialog = e2e::waitForWindow(contract::kDialogWindowTitle, kTimeoutMs);
+    ASSERT_NE(dialog, nullptr);
+    saver.waitUntilIdle(5000);  // the opening zoom and the first painting
+    const auto press = [&](const char* caption) {
+        SendMessageW(e2e::findChildByText(dialog, caption), WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2));
+    };
+    press("MP3、WAV");
+    e2e::clickWindow(e2e::findChildByText(dialog, "..."));
+    HWND chooser = e2e::waitFor([] { return FindWindowW(L"#32770", L"ﾌｧｲﾙを開く"); }, kTimeoutMs);
+    ASSERT_NE(chooser, nullptr);
+    constexpr int kFileNameBox = 0x47c;  // cmb13, which takes a whole path
+    SetDlgItemTextA(chooser, kFileNameBox, song.c_str());
+    PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    // The label shows the path; choosing a file leaves the kind as it is.
+    EXPECT_NE(e2e::waitFor([&] { return e2e::findChildByText(dialog, song); }, kTimeoutMs),
+              nullptr);
+    press("音楽CD");
+    e2e::clickWindow(e2e::findChildByText(dialog, "設定"));
+    EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
+    EXPECT_EQ(setting(kModeKey), "1");
+    EXPECT_EQ(setting(kFileKey), song);
+}
+
+// Whether someone holds `path` open so that it cannot be opened for writing alone.
+bool HeldOpen(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return GetLastError() == ERROR_SHARING_VIOLATION;
+    }
+    CloseHandle(file);
+    return false;
+}
+
+TEST_F(Saver, AWavFileChosenInTheSettingsLoopsWhileTheSceneRuns) {
+    // Under ctest Wine's sound device is ALSA's null output (saver_alsa_null.conf): nothing is
+    // heard, but PlaySound keeps the file open while it loops. One second of 8-bit mono
+    // silence at 8000 Hz, in a file name with blanks and mixed letter case.
+    using namespace std::string_literals;
+    const std::string music = folder.file("Loop Music.Wav");
+    ASSERT_TRUE(e2e::writeFile(music,
+                               "RIFF\x64\x1F\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1F\0\0"
+                               "\x40\x1F\0\0\x01\0\x08\0data\x40\x1F\0\0"s +
+                                   std::string(8000, '\x80')));
+    ASSERT_TRUE(
+        e2e::writeFile(folder.file("Soravane.ini"),
+                       "[Section]\r\n"s + kModeKey + "= 2\r\n" + kFileKey + "=" + music + "\r\n"));
+    HWND scene = startRun("/s");
+    ASSERT_NE(scene, nullptr);
+    EXPECT_TRUE(HeldOpen(music)) << "the saver is not playing the file";
+    endSceneAndExpectSaverToFollow(scene, false);
+    EXPECT_FALSE(HeldOpen(music));
+}
+
+}  // namespace
