@@ -15,42 +15,26 @@ Process::Process(const std::string& commandLine) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     std::string mutableLine = commandLine;
-    if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info_)) {
-        info_ = {};
+    PROCESS_INFORMATION started = {};
+    if (CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &started)) {
+        CloseHandle(started.hThread);
+        process_.reset(started.hProcess, CloseHandle);
     }
-}
-
-Process::~Process() {
-    if (info_.hProcess != nullptr) {
-        CloseHandle(info_.hProcess);
-        CloseHandle(info_.hThread);
-    }
-}
-
-Process::Process(Process&& other) noexcept : info_(other.info_) {
-    other.info_ = {};
-}
-
-Process& Process::operator=(Process&& other) noexcept {
-    std::swap(info_, other.info_);
-    return *this;
 }
 
 long Process::waitForExit(DWORD timeoutMs) const {
     DWORD code = 0;
-    if (info_.hProcess == nullptr ||
-        WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0 ||
-        !GetExitCodeProcess(info_.hProcess, &code)) {
+    if (!process_ || WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(process_.get(), &code)) {
         return -1;
     }
     return static_cast<long>(code);
 }
 
 void Process::kill() const {
-    if (info_.hProcess != nullptr) {
-        TerminateProcess(info_.hProcess, 99);
-        WaitForSingleObject(info_.hProcess, 5000);
+    if (process_ && TerminateProcess(process_.get(), 99)) {
+        WaitForSingleObject(process_.get(), 5000);
     }
 }
 

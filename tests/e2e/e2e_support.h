@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,25 +14,22 @@ namespace e2e {
 // The Windows path of a file in the build's output folder (Soravane.dll, Soravane.data, ...).
 std::string shippedFile(const std::string& name);
 
-// A started program; the handle is closed (the program left running) when this goes away.
+// A started program; its handle is closed (the program left running) with the last copy.
 class Process {
 public:
     Process() = default;
     explicit Process(const std::string& commandLine);
-    ~Process();
-    Process(Process&& other) noexcept;
-    Process& operator=(Process&& other) noexcept;
 
-    bool started() const { return info_.hProcess != nullptr; }
+    bool started() const { return process_ != nullptr; }
     // The exit code once the process has ended within `timeoutMs`, or -1 while it still runs.
     long waitForExit(DWORD timeoutMs) const;
     bool running() const { return waitForExit(0) == -1; }
     // Waits until the program waits for input with nothing left to handle.
-    void waitUntilIdle(DWORD timeoutMs) const { WaitForInputIdle(info_.hProcess, timeoutMs); }
+    void waitUntilIdle(DWORD timeoutMs) const { WaitForInputIdle(process_.get(), timeoutMs); }
     void kill() const;
 
 private:
-    PROCESS_INFORMATION info_ = {};
+    std::shared_ptr<void> process_;
 };
 
 // What `find` finds within `timeoutMs`, asking every 50 ms (null after the timeout).

@@ -173,7 +173,6 @@ TEST_F(Saver, ARunWritesTheWorkFolderStartsTheSceneAndEndsAfterEscape) {
     const e2e::SharedInput saverInput(saverForm);
     ASSERT_TRUE(saverInput.attached());
     EXPECT_EQ(saverInput.cursorDisplayCount(), -1);
-    EXPECT_EQ(folder.startSaver("/s").waitForExit(kTimeoutMs), 0);  // a second start ends
     endSceneAndExpectSaverToFollow(scene, true);
     EXPECT_EQ(saverInput.cursorDisplayCount(), 0);
 }
@@ -185,23 +184,6 @@ TEST_F(Saver, ARunWithoutTheSwitchLeavesTheCursorAlone) {
     ASSERT_TRUE(saverInput.attached());
     EXPECT_EQ(saverInput.cursorDisplayCount(), 0);
     endSceneAndExpectSaverToFollow(scene, false);
-}
-
-TEST_F(Saver, LogOffShutdownOrACloseRequestEndTheRunButNotTheScene) {
-    for (const UINT request : {WM_QUERYENDSESSION, WM_ENDSESSION, WM_CLOSE}) {
-        HWND scene = startRun("/s");
-        ASSERT_NE(scene, nullptr);
-        HWND saverForm = FindWindowA(nullptr, contract::kSaverWindowTitle);
-        const e2e::SharedInput saverInput(saverForm);
-        ASSERT_TRUE(saverInput.attached());
-        PostMessageA(saverForm, request, TRUE, request == WM_CLOSE ? 0 : ENDSESSION_LOGOFF);
-        EXPECT_EQ(saver.waitForExit(5000), 0) << "message " << request;
-        EXPECT_EQ(saverInput.cursorDisplayCount(), 0) << "message " << request;
-        // The saver never closes the scene: it runs on until the user ends it.
-        EXPECT_EQ(FindWindowA(nullptr, contract::kSceneWindowTitle), scene);
-        PostMessageA(scene, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(e2e::waitForNoWindow(contract::kSceneWindowTitle, 15000));
-    }
 }
 
 TEST_F(Saver, WhenTheSceneCannotRunTheRunEndsAtItsFirstLooks) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "contract/work_folder.h"
 #include "tests/e2e/e2e_support.h"
@@ -10,38 +11,34 @@
 
 namespace {
 
-using e2e::Process;
-
-constexpr DWORD kStartTimeoutMs = 30000;
-
 class SceneProgram : public ::testing::Test {
 protected:
-    void SetUp() override { before = e2e::currentDisplayMode(); }
     void TearDown() override {
-        if (scene.started() && scene.running()) {
-            scene.kill();
-        }
+        scene.kill();
         e2e::waitForNoWindow(contract::kSceneWindowTitle, 5000);
     }
 
-    HWND start(const e2e::WorkFiles& files = {}) {
+    // Lays out the work folder and starts the scene program as the saver does.
+    void launch(const e2e::WorkFiles& files) {
         EXPECT_TRUE(e2e::prepareWorkFolder(files));
-        scene = Process('"' + e2e::shippedFile("Soravane.dll") + '"');
-        EXPECT_TRUE(scene.started());
-        return e2e::waitForWindow(contract::kSceneWindowTitle, kStartTimeoutMs);
+        scene = e2e::Process('"' + e2e::shippedFile("Soravane.dll") + '"');
     }
-
+    // Launches it with every file and waits for its window (null when none comes).
+    HWND start() {
+        launch({});
+        return e2e::waitForWindow(contract::kSceneWindowTitle, 30000);
+    }
     void expectDisplayRestored() const { EXPECT_EQ(e2e::currentDisplayMode(), before); }
 
-    e2e::DisplayMode before{};
-    Process scene;
+    const e2e::DisplayMode before = e2e::currentDisplayMode();
+    e2e::Process scene;
 };
 
-bool closeTo(DWORD pixel, unsigned colour, int tolerance) {
+// Each channel within `tolerance` of the colour's.
+bool closeTo(DWORD pixel, DWORD colour, int tolerance) {
     for (int shift = 0; shift <= 16; shift += 8) {
-        const int a = static_cast<int>((pixel >> shift) & 0xFF);
-        const int b = static_cast<int>((colour >> shift) & 0xFF);
-        if (a - b > tolerance || b - a > tolerance) {
+        if (std::abs(static_cast<int>((pixel >> shift) & 0xFF) -
+                     static_cast<int>((colour >> shift) & 0xFF)) > tolerance) {
             return false;
         }
     }
@@ -53,10 +50,7 @@ TEST_F(SceneProgram, CoversTheScreenWithSkyAndGroundUntilEscape) {
     ASSERT_NE(window, nullptr);
     RECT rect = {};
     GetWindowRect(window, &rect);
-    EXPECT_EQ(rect.left, 0);
-    EXPECT_EQ(rect.top, 0);
-    EXPECT_EQ(rect.right, 1024);
-    EXPECT_EQ(rect.bottom, 768);
+    EXPECT_TRUE(rect.left == 0 && rect.top == 0 && rect.right == 1024 && rect.bottom == 768);
     EXPECT_EQ(e2e::currentDisplayMode(), (e2e::DisplayMode{1024, 768, 32}));
 
     // The camera is placed at random near the jet, sometimes looking steeply down with no sky
@@ -123,8 +117,7 @@ TEST_F(SceneProgram, WithoutItsFilesItEndsWithItsCodeAndTheDisplayAsItWas) {
         {{.sky = false, .ground = false, .smoke = false}, 5},  // no bitmap became a texture
     };
     for (const Case& c : cases) {
-        ASSERT_TRUE(e2e::prepareWorkFolder(c.files));
-        scene = Process('"' + e2e::shippedFile("Soravane.dll") + '"');
+        launch(c.files);
         EXPECT_EQ(scene.waitForExit(30000), c.exitCode);
         EXPECT_TRUE(e2e::waitForNoWindow(contract::kSceneWindowTitle, 2000));
         expectDisplayRestored();
