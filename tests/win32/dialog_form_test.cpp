@@ -154,13 +154,10 @@ TEST_F(DialogForm, TheComboShowsTheRepeatTrackAndListsEmptyThenOneToThirty) {
     EXPECT_STREQ(last, L"30");
 }
 
-TEST_F(DialogForm, TheLoadedKindDecidesWhatIsEnabled) {
-    // Kind 1, the music CD: the repeat box, not the file button.
+TEST_F(DialogForm, TheKindLoadedOrChosenByAMouseButtonDecidesWhatIsEnabled) {
+    // Kind 1, the music CD, as loaded: the repeat box, not the file button.
     EXPECT_TRUE(IsWindowEnabled(Control(Skymere_P::kBGM_Repeat)));
     EXPECT_FALSE(IsWindowEnabled(Control(Skymere_P::kCmd_File)));
-}
-
-TEST_F(DialogForm, MouseDownOnABoxOrItsLabelSelectsTheKind) {
     MouseDown(Skymere_P::kLbl_BGM2);
     EXPECT_EQ(state.BGMMode, 2);
     EXPECT_TRUE(IsWindowEnabled(Control(Skymere_P::kCmd_File)));
@@ -171,9 +168,8 @@ TEST_F(DialogForm, MouseDownOnABoxOrItsLabelSelectsTheKind) {
     EXPECT_FALSE(IsWindowEnabled(Control(Skymere_P::kCmd_File)));
     EXPECT_FALSE(IsWindowEnabled(Control(Skymere_P::kBGM_Repeat)));
 
-    MouseDown(Skymere_P::kLbl_BGM1, WM_MBUTTONDOWN);
+    MouseDown(Skymere_P::kImg_BGM1, WM_MBUTTONDOWN);
     EXPECT_EQ(state.BGMMode, 1);
-    EXPECT_TRUE(IsWindowEnabled(Control(Skymere_P::kBGM_Repeat)));
 }
 
 TEST_F(DialogForm, SetSavesTheKindTheRepeatFromTheComboAndTheFileThenUnloads) {

@@ -1,12 +1,10 @@
 // The saver's files on Windows: what counts as an existing file, copying over an older copy,
-// the work folder, the program's folder, pictures saved as BMP files, and the settings file
-// with its Japanese keys.
+// the work folder, pictures saved as BMP files, and the settings file with its Japanese keys.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -92,14 +90,6 @@ TEST(FilesWin32, CopyReplacesAnOlderCopyButLeavesAReadOnlyOneAlone) {
     EXPECT_EQ(ReadBytes(copy), "kept");
 }
 
-TEST(FilesWin32, ProgramFolderIsTheProgramsFolderWithoutTrailingBackslash) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string expected(path);
-    expected.resize(expected.find_last_of('\\'));
-    EXPECT_EQ(ProgramFolder(), expected);
-}
-
 TEST(FilesWin32, ASavedPictureIsA24BitBmpWithPaddedRowsBottomRowFirst) {
     TempFolder temp;
     PictureSurface picture;
@@ -183,18 +173,6 @@ TEST(FilesWin32, SettingsKeepTheKeysAsCodePage932BytesAndLoadBack) {
     EXPECT_TRUE(port.ReadIni("Section", kFileKey, folder + "\\Soravane.ini") == longValue);
 
     EXPECT_FALSE(SaveSettings(port, temp.file("missing"), loaded));
-}
-
-TEST(FilesWin32, ABrokenSettingsFileReadsAsEmpty) {
-    TempFolder temp;
-    WriteBytes(temp.file("Soravane.ini"),
-               std::string("\0\xFF\xFE[Sec\r\n=\r\n\x8B\xE6=\r\n[]\r\n", 17));
-    Win32FilePort port;
-    SharedState loaded{.BGMMode = 1, .BGMRepeat = 7};
-    LoadSettings(port, std::filesystem::path(temp.file("x")).parent_path().string(), loaded);
-    EXPECT_EQ(loaded.BGMMode, 0);
-    EXPECT_EQ(loaded.BGMRepeat, 0);
-    EXPECT_EQ(loaded.BGMFile, "");
 }
 
 }  // namespace
