@@ -1,21 +1,13 @@
-// Bursts, bullets and explosions.
+// Bursts of gunfire, bullets and their explosions.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
+#include <string>
 
 #include "scene/gunfire.h"
-#include "scene/scene_reset.h"
 #include "tests/unit/scene/random_setup.h"
 
 namespace {
-
-World startedWorld() {
-    World world;
-    resetBullets(world);
-    resetJet(world);
-    return world;
-}
 
 int flyingCount(const World& world) {
     int count = 0;
@@ -25,135 +17,121 @@ int flyingCount(const World& world) {
     return count;
 }
 
-// Runs the scheduling until the burst ends and returns the burst counter's value after each
-// frame that fired. No new burst may start meanwhile (the seed is chosen for that).
-std::vector<int> firingFrames(int burstLength) {
-    World world = startedWorld();
-    // Every schedule draw until the burst ends must not be 3 modulo 100; fireBullet makes
-    // two draws of its own per shot.
-    EXPECT_TRUE(seedSoThat(world.random, [&](CrtRandom& random) {
-        for (int frame = burstLength - 1; frame >= 0; --frame) {
-            if (random.next() % 100 == 3) {
-                return false;
-            }
-            if (frame % 4 == 0) {
-                random.next();
-                random.next();
-            }
-        }
-        return true;
-    }));
-    world.burstFrames = burstLength;
-    std::vector<int> fired;
-    while (world.burstFrames > 0) {
-        const int before = flyingCount(world);
+TEST(Gunfire, ADrawOf3Mod100StartsOrRestartsABurstOf10To109Frames) {
+    const struct {
+        std::vector<std::pair<int, int>> draws;
+        int burstBefore, burstAfter, fired;
+    } cases[] = {
+        {{{100, 3}, {100, 99}}, 50, 108, 1},  // 108 is a multiple of 4: a shot at once
+        {{{100, 3}, {100, 0}}, 0, 9, 0},
+        {{{100, 4}}, 0, 0, 0},
+        {{{100, 4}}, 6, 5, 0},
+    };
+    for (const auto& c : cases) {
+        World world;
+        world.burstFrames = c.burstBefore;
+        ASSERT_TRUE(seedForDraws(world.random, c.draws));
         scheduleGunfire(world);
-        if (flyingCount(world) > before) {
-            fired.push_back(world.burstFrames);
-        }
+        EXPECT_EQ(world.burstFrames, c.burstAfter) << c.draws[0].second << ", " << c.burstBefore;
+        EXPECT_EQ(flyingCount(world), c.fired);
     }
-    return fired;
 }
 
-TEST(Gunfire, BurstFiresEveryFourthFrameEndingOnTheFrameItReachesZero) {
-    EXPECT_EQ(firingFrames(10), (std::vector<int>{8, 4, 0}));
-    EXPECT_EQ(firingFrames(12), (std::vector<int>{8, 4, 0}));  // first shot 3 frames in
-    EXPECT_EQ(firingFrames(109).size(), 28u);
-}
-
-TEST(Gunfire, ADrawOfThreeStartsOrRestartsABurstOf10To109) {
-    World world = startedWorld();
-    int length = 0;
-    ASSERT_TRUE(seedSoThat(world.random, [&](CrtRandom& random) {
-        if (random.next() % 100 != 3) {
-            return false;
+TEST(Gunfire, BurstFiresOnEveryFourthFrameDownToZero) {
+    const struct {
+        int burst;
+        std::string shots;  // one character a frame, x for a shot
+    } cases[] = {{10, ".x...x...x"}, {12, "...x...x...x"}, {3, "..x"}};
+    for (const auto& c : cases) {
+        World world;
+        ASSERT_TRUE(seedSoThat(world.random, [](CrtRandom& probe) {
+            for (int i = 0; i < 40; ++i) {
+                if (probe.next() % 100 == 3) {
+                    return false;  // no new burst may start meanwhile
+                }
+            }
+            return true;
+        }));
+        world.burstFrames = c.burst;
+        std::string shots;
+        while (world.burstFrames > 0) {
+            const int before = flyingCount(world);
+            scheduleGunfire(world);
+            shots += flyingCount(world) > before ? 'x' : '.';
         }
-        length = random.next() % 100 + 10;
-        return true;
-    }));
-    world.burstFrames = 50;  // a running burst restarts
-    scheduleGunfire(world);
-    EXPECT_EQ(world.burstFrames, length - 1);
+        EXPECT_EQ(shots, c.shots) << c.burst;
+    }
 }
 
-TEST(Gunfire, BulletLeavesTheJetWithItsTwoSpeedFactors) {
-    World world = startedWorld();
-    world.jet.heading = 0;
-    world.jet.speed = 4;
-    ASSERT_TRUE(seedSoThat(world.random, [](CrtRandom& random) {
-        return random.next() % 4 == random.next() % 4;  // no spread
-    }));
-    fireBullet(world);
-    const Bullet& bullet = world.bullets[0];
-    EXPECT_EQ(bullet.active, 1);
-    EXPECT_EQ(bullet.exploding, 0);
-    EXPECT_EQ(bullet.x, world.jet.x);
-    EXPECT_EQ(bullet.y, world.jet.y);
-    EXPECT_EQ(bullet.z, world.jet.z);
-    EXPECT_EQ(bullet.drop, 0);
-    EXPECT_NEAR(bullet.vx, std::cos(90 * 3.141 / 180) * 8, 1e-6);  // twice the speed
-    EXPECT_NEAR(bullet.vz, 6, 1e-5);                               // the speed plus 2
+TEST(Gunfire, BulletLeavesTheJetUpTo3DegreesOffWithTwoSpeedFactors) {
+    const struct {
+        float heading;
+        std::vector<std::pair<int, int>> draws;  // the spread is the first minus the second
+        float vx, vz;
+    } cases[] = {
+        {-93, {{4, 3}, {4, 0}}, 8, 0},  // 3 degrees to the left of -93: along +x at 2 x 4
+        {-87, {{4, 0}, {4, 3}}, 8, 0},
+        {0, {{4, 2}, {4, 2}}, 0, 6},  // along +z at 4 + 2
+    };
+    for (const auto& c : cases) {
+        World world;
+        world.jet = {5, 6, 7, c.heading};
+        world.jet.speed = 4;
+        world.bullets[0] = {0, 1, 0, 0, 0, 0, 3, 0, 0};  // an explosion showing, a drop left
+        ASSERT_TRUE(seedForDraws(world.random, c.draws));
+        fireBullet(world);
+        const Bullet& bullet = world.bullets[0];
+        EXPECT_EQ(bullet.active, 1);
+        EXPECT_EQ(bullet.exploding, 0);
+        EXPECT_EQ(bullet.x, 5);
+        EXPECT_EQ(bullet.y, 6);
+        EXPECT_EQ(bullet.z, 7);
+        EXPECT_EQ(bullet.drop, 0);
+        EXPECT_NEAR(bullet.vx, c.vx, 0.01) << c.heading;
+        EXPECT_NEAR(bullet.vz, c.vz, 0.01) << c.heading;
+    }
 }
 
-TEST(Gunfire, NewBulletTakesTheLowestRecordNotFlyingEvenWhileItExplodes) {
-    World world = startedWorld();
+TEST(Gunfire, BulletTakesTheLowestRecordNotFlyingAndNoneWhenAllFly) {
+    World world;
     world.bullets[0].active = 1;
-    world.bullets[1].exploding = 1;
-    world.bullets[1].progress = 0.5f;
     fireBullet(world);
+    EXPECT_EQ(flyingCount(world), 2);
     EXPECT_EQ(world.bullets[1].active, 1);
-    EXPECT_EQ(world.bullets[1].exploding, 0);  // the explosion vanishes at once
-    EXPECT_EQ(world.bullets[2].active, 0);
-}
 
-TEST(Gunfire, FullTableFiresNothingAndMakesNoDraws) {
-    World world = startedWorld();
     for (Bullet& bullet : world.bullets) {
         bullet.active = 1;
     }
-    CrtRandom expected = world.random;
+    CrtRandom untouched = world.random;
+    world.bullets[99].x = 12;
     fireBullet(world);
-    EXPECT_EQ(world.random.next(), expected.next());
+    EXPECT_EQ(world.bullets[99].x, 12);
+    EXPECT_EQ(world.random.next(), untouched.next());
 }
 
-TEST(Gunfire, BulletFallsFasterEachFrameAndHitsTheGroundOnIts101stStep) {
+TEST(Gunfire, BulletFallsFasterEachFrameThenExplodesForTenFrames) {
     Bullet bullet;
     bullet.active = 1;
     bullet.y = 10;
     bullet.vx = 1;
-    int steps = 0;
-    float lastFall = 0;
-    while (bullet.active == 1) {
-        const float before = bullet.y;
-        EXPECT_EQ(stepBullet(bullet), BulletLook::Point);  // drawn also on the impact frame
-        ++steps;
-        EXPECT_GE(before - bullet.y, lastFall);
-        lastFall = before - bullet.y;
+    bullet.vz = -2;
+    bullet.progress = 5;  // left from the record's last explosion
+    std::string looks;
+    float progressOnFirstExplosionFrame = -1;
+    for (int frame = 0; frame < 200; ++frame) {
+        const BulletLook look = stepBullet(bullet);
+        looks += look == BulletLook::Point ? 'P' : look == BulletLook::Explosion ? 'E' : '.';
+        if (looks.ends_with("PE")) {
+            progressOnFirstExplosionFrame = bullet.progress;
+        }
     }
-    EXPECT_EQ(steps, 101);
-    EXPECT_LT(bullet.y, 0);
-    EXPECT_EQ(bullet.exploding, 1);
-    EXPECT_EQ(bullet.progress, 0);
+    // Below the ground once 0.002 x (0 + 1 + ... + 100) exceeds 10; drawn on that frame too.
+    EXPECT_EQ(looks, std::string(101, 'P') + std::string(10, 'E') + std::string(89, '.'));
+    EXPECT_FLOAT_EQ(progressOnFirstExplosionFrame, 0.1f);
     EXPECT_EQ(bullet.x, 101);
-}
-
-TEST(Gunfire, ExplosionShowsOnExactlyTenFramesGrowingAndFading) {
-    Bullet bullet;
-    bullet.exploding = 1;
-    std::vector<float> sizes;
-    std::vector<float> reds;
-    while (stepBullet(bullet) == BulletLook::Explosion) {
-        sizes.push_back(kExplosionSizePerProgress * bullet.progress);
-        reds.push_back(1 - bullet.progress);
-        ASSERT_LT(sizes.size(), 20u);
-    }
-    ASSERT_EQ(sizes.size(), 10u);
-    EXPECT_NEAR(sizes.front(), 0.4f, 1e-6);
-    EXPECT_NEAR(sizes.back(), 4.0f, 1e-5);
-    EXPECT_NEAR(reds.front(), 0.9f, 1e-6);
-    EXPECT_LE(reds.back(), 0.0f);  // a hair below 0, clamped by OpenGL
-    EXPECT_EQ(bullet.exploding, 0);
-    EXPECT_EQ(bullet.active, 0);  // free again
+    EXPECT_EQ(bullet.z, -202);
+    EXPECT_LT(bullet.y, 0);
+    EXPECT_EQ(bullet.active + bullet.exploding, 0);
 }
 
 }  // namespace
