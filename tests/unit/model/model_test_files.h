@@ -1,8 +1,6 @@
 #pragma once
-// Small MS3D models for the model reader's tests, the positions of their records in the file
-// the writer makes of them, and byte patching, so that each test states exactly which bytes
-// it spoils.
-#include <bit>
+// A small MS3D model for the model tests and the positions of its records in the file the
+// writer makes of it, so that each test states exactly which bytes it spoils.
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -65,17 +63,6 @@ public:
 private:
     const ModelData& model_;
 };
-
-inline void putLittleEndian(std::vector<uint8_t>& bytes, size_t offset, uint32_t value,
-                            size_t size) {
-    for (size_t i = 0; i < size; ++i) {
-        bytes.at(offset + i) = static_cast<uint8_t>(value >> (8 * i));
-    }
-}
-
-inline void putFloat(std::vector<uint8_t>& bytes, size_t offset, float value) {
-    putLittleEndian(bytes, offset, std::bit_cast<uint32_t>(value), 4);
-}
 
 inline std::vector<uint8_t> readFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
