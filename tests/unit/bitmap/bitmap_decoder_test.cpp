@@ -1,116 +1,218 @@
-// What the decoder makes of well-formed files beyond the BMP Suite's: row packing and order,
-// where the bits of a file without file header start, and run-length streams with gaps.
+// Files beyond the BMP Suite's: bitmaps without a file header, colour tables, run-length
+// streams with gaps, and spoilt or cut headers, each with the picture or the error it gets;
+// and reading files from disk, with the message each failure to read one shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
-#include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "scene/bitmap/bitmap_decoder.h"
-#include "tests/unit/bitmap/bitmap_test_writer.h"
+#include "scene/bitmap/bitmap_file.h"
+#include "tests/support/temp_folder.h"
+#include "tests/unit/bitmap/bitmap_error_recorder.h"
 
 namespace {
 
-// Picture bytes from 0xRRGGBB colours, bottom row first.
-std::vector<uint8_t> rgb(std::initializer_list<uint32_t> colours) {
-    std::vector<uint8_t> out;
-    for (uint32_t colour : colours) {
-        out.insert(out.end(), {static_cast<uint8_t>(colour >> 16),
-                               static_cast<uint8_t>(colour >> 8), static_cast<uint8_t>(colour)});
+// Bitmap files built field by field, so that each case states the bytes it feeds the reader.
+// The setters return the bitmap: TestBitmap(2, 1, 4, bits, colours).bare().used(16).
+struct TestBitmap {
+    TestBitmap(int32_t w, int32_t h, uint16_t depth, std::vector<uint8_t> b,
+               std::vector<uint32_t> table = {})
+        : width(w), height(h), bitCount(depth), colours(std::move(table)), bits(std::move(b)) {}
+
+    TestBitmap& bare() { return fileHeader = false, *this; }  // no 14-byte "BM" header
+    TestBitmap& core() { return headerSize = 12, *this; }
+    TestBitmap& rle(uint32_t kind, uint32_t size = 0) {
+        return compression = kind, imageSize = size, *this;
     }
-    return out;
-}
-
-std::vector<uint8_t> decodePixels(const TestBitmap& bitmap) {
-    const BitmapDecodeResult result = decodeBitmap(buildBitmap(bitmap));
-    EXPECT_EQ(result.error, BitmapError::None);
-    return result.image ? result.image->pixels : std::vector<uint8_t>{};
-}
-
-TEST(BitmapDecoder, TwentyFourBitRowsComeOutUnpaddedBottomRowFirst) {
-    // 3 pixels make 9 bytes a row: 3 bytes of padding in the file, none in the picture.
-    const std::vector<uint8_t> bottom = {0x30, 0x20, 0x10, 0x60, 0x50, 0x40, 0x90, 0x80, 0x70};
-    const std::vector<uint8_t> top = {0xC0, 0xB0, 0xA0, 0xF0, 0xE0, 0xD0, 0x03, 0x02, 0x01};
-    TestBitmap bitmap;
-    bitmap.width = 3;
-    bitmap.height = 2;
-    bitmap.bits = paddedRows({bottom, top});
-    const std::vector<uint8_t> expected =
-        rgb({0x102030, 0x405060, 0x708090, 0xA0B0C0, 0xD0E0F0, 0x010203});
-    EXPECT_EQ(decodePixels(bitmap), expected);  // the top-left pixel starts the last row
-
-    // Stored top row first, the same picture comes out the same way, with a positive height.
-    bitmap.height = -2;
-    bitmap.bits = paddedRows({top, bottom});
-    const BitmapDecodeResult topDown = decodeBitmap(buildBitmap(bitmap));
-    ASSERT_TRUE(topDown.image);
-    EXPECT_EQ(topDown.image->height, 2);
-    EXPECT_EQ(topDown.image->pixels, expected);
-}
-
-TEST(BitmapDecoder, WithoutFileHeaderTheBitsFollowTableAndMasks) {
-    // All entries differ, so a table taken too long or too short shows in the pixel.
-    std::vector<uint32_t> colours;
-    for (uint32_t i = 0; i < 256; ++i) {
-        colours.push_back(i << 16 | (255 - i) << 8);
+    TestBitmap& bitfields(std::vector<uint32_t> m = {}) {
+        return compression = 3, masks = m, *this;
     }
-    TestBitmap eightBit;
-    eightBit.fileHeader = false;
-    eightBit.bitCount = 8;
-    eightBit.colours = colours;
-    eightBit.bits = {5, 0, 0, 0};
-    EXPECT_EQ(decodePixels(eightBit), rgb({colours[5]}));  // colours used 0: all 256 entries
-    eightBit.coloursUsed = 16;
-    eightBit.colours.resize(16);
-    EXPECT_EQ(decodePixels(eightBit), rgb({colours[5]}));
+    TestBitmap& used(uint32_t count) { return coloursUsed = count, *this; }
+    TestBitmap& bitsAt(uint32_t offset) { return bitsOffset = offset, *this; }
+    TestBitmap& cut(size_t size) { return length = size, *this; }  // the file's first bytes
 
-    TestBitmap core;
-    core.fileHeader = false;
-    core.headerSize = 12;
-    core.bitCount = 1;
-    core.colours = {0x112233, 0x445566};
-    core.bits = {0x80, 0, 0, 0};
-    EXPECT_EQ(decodePixels(core), rgb({0x445566}));  // 3-byte entries
+    bool fileHeader = true;
+    uint32_t headerSize = 40;
+    int32_t width, height;
+    uint16_t bitCount;
+    uint32_t compression = 0, imageSize = 0, coloursUsed = 0;
+    std::vector<uint32_t> masks;    // right after the header's first 40 bytes
+    std::vector<uint32_t> colours;  // 0xRRGGBB
+    std::vector<uint8_t> bits;
+    uint32_t bitsOffset = 0;  // 0: right after the colour table
+    size_t length = SIZE_MAX;
+};
 
-    TestBitmap masked;
-    masked.fileHeader = false;
-    masked.width = 3;
-    masked.bitCount = 16;
-    masked.compression = 3;
-    masked.masks = {0xF800, 0x07E0, 0x001F};
-    masked.bits = {0x00, 0xF8, 0xE0, 0x07, 0x00, 0x04, 0, 0};
-    EXPECT_EQ(decodePixels(masked), rgb({0xFF0000, 0x00FF00, 0x008200}));  // 6-bit 32 is 130
-}
-
-TEST(BitmapDecoder, IndicesPastTheColourTableAreBlack) {
-    TestBitmap bitmap;
-    bitmap.width = 4;
-    bitmap.bitCount = 8;
-    bitmap.coloursUsed = 2;
-    bitmap.colours = {0xFF0000, 0x00FF00};
-    bitmap.bits = {0, 1, 2, 255};
-    EXPECT_EQ(decodePixels(bitmap), rgb({0xFF0000, 0x00FF00, 0, 0}));
-}
-
-TEST(BitmapDecoder, RleLeavesSkippedPixelsBlackAndClipsLongRuns) {
-    TestBitmap bitmap;
-    bitmap.width = 4;
-    bitmap.height = 3;
-    bitmap.bitCount = 8;
-    bitmap.compression = 1;
-    bitmap.coloursUsed = 3;
-    bitmap.colours = {0x0000FF, 0x111111, 0x222222};  // index 0 is not black
-    bitmap.bits = {
-        3, 1,              // three of index 1
-        0, 3, 2, 2, 1, 0,  // literal 2, 2, 1 (padded), clipped at the right edge
-        0, 0,              // end of line
-        0, 2, 1, 1,        // delta: one right, one up, skipping the middle row
-        1, 2,              // one of index 2
-        0, 1,              // end of bitmap: the rest stays black
+inline std::vector<uint8_t> buildBitmap(const TestBitmap& bitmap) {
+    std::vector<uint8_t> dib, file;
+    const auto put = [](std::vector<uint8_t>& out, uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+        }
     };
-    EXPECT_EQ(decodePixels(bitmap), rgb({0x111111, 0x111111, 0x111111, 0x222222,  //
-                                         0, 0, 0, 0,                              //
-                                         0, 0x222222, 0, 0}));
+    const bool core = bitmap.headerSize == 12;
+    put(dib, bitmap.headerSize, 4);
+    put(dib, static_cast<uint32_t>(bitmap.width), core ? 2 : 4);
+    put(dib, static_cast<uint32_t>(bitmap.height), core ? 2 : 4);
+    put(dib, 1, 2);  // planes
+    put(dib, bitmap.bitCount, 2);
+    if (!core) {
+        for (uint32_t field :
+             {bitmap.compression, bitmap.imageSize, 2835u, 2835u, bitmap.coloursUsed, 0u}) {
+            put(dib, field, 4);
+        }
+        for (uint32_t mask : bitmap.masks) {
+            put(dib, mask, 4);
+        }
+    }
+    for (uint32_t colour : bitmap.colours) {
+        put(dib, colour, core ? 3 : 4);
+    }
+    if (bitmap.fileHeader) {
+        const uint32_t offset = 14 + static_cast<uint32_t>(dib.size());
+        file = {'B', 'M'};
+        put(file, offset + static_cast<uint32_t>(bitmap.bits.size()), 4);
+        put(file, 0, 4);
+        put(file, bitmap.bitsOffset != 0 ? bitmap.bitsOffset : offset, 4);
+    }
+    file.insert(file.end(), dib.begin(), dib.end());
+    file.insert(file.end(), bitmap.bits.begin(), bitmap.bits.end());
+    // A fresh vector of exactly the bytes kept, so that AddressSanitizer sees any read past them.
+    return {file.begin(),
+            file.begin() + static_cast<ptrdiff_t>(std::min(file.size(), bitmap.length))};
+}
+
+using enum BitmapError;
+using Bmp = TestBitmap;
+using Bytes = std::vector<uint8_t>;
+
+struct Case {
+    const char* name;
+    BitmapError error;
+    TestBitmap bitmap;
+    std::vector<uint32_t> pixels = {};  // 0xRRGGBB, bottom row first, when the file decodes
+    uint64_t limit = kMaxBitmapPictureBytes;
+};
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
+// Colours that all differ, so that a table read too long or too short shows.
+std::vector<uint32_t> distinctColours(uint32_t count) {
+    std::vector<uint32_t> colours;
+    for (uint32_t i = 0; i < count; ++i) {
+        colours.push_back(i << 16 | (255 - i) << 8 | 0x40);
+    }
+    return colours;
+}
+const std::vector<uint32_t> C = distinctColours(256);
+const std::vector<uint32_t> k16(C.begin(), C.begin() + 16);
+const Bytes kZeros(4);
+const uint32_t W = 0xFFFFFF;
+
+// A 4 x 2 run-length picture of one white colour.
+Bmp rle8(Bytes stream) {
+    return Bmp(4, 2, 8, std::move(stream), {W}).used(1).rle(1);
+}
+
+const Case kCases[] = {
+    // Without a file header the bits follow the header, its masks and its colour table.
+    {"8 bits 256 colours", None, Bmp(1, 1, 8, {5, 0, 0, 0}, C).bare(), {C[5]}},
+    {"8 bits 16 colours", None, Bmp(1, 1, 8, {5, 0, 0, 0}, k16).used(16).bare(), {C[5]}},
+    {"core header", None, Bmp(1, 1, 1, {0x80, 0, 0, 0}, {1, 0x445566}).core().bare(), {0x445566}},
+    {"16-bit 5-6-5 masks",
+     None,
+     Bmp(3, 1, 16, {0, 0xF8, 0xE0, 7, 0, 4, 0, 0}).bitfields({0xF800, 0x7E0, 0x1F}).bare(),
+     {0xFF0000, 0x00FF00, 0x008200}},  // 6-bit 32 rounds to 130
+    // Colour tables.
+    {"4 bits use 16 colours", None, Bmp(2, 1, 4, {0xF3, 0, 0, 0}, k16), {C[15], C[3]}},
+    {"indices past the table",
+     None,
+     Bmp(4, 1, 8, {0, 1, 2, 255}, {W, 0x00FF00}).used(2),
+     {W, 0x00FF00, 0, 0}},
+    {"8 bits with 10 colours", ConversionError, Bmp(1, 1, 8, kZeros, std::vector<uint32_t>(10))},
+    // Run-length streams: skipped and unreached pixels stay black, long runs are clipped.
+    {"RLE8 runs literals delta",
+     None,
+     Bmp(4, 3, 8, {3, 1, 0, 3, 2, 2, 1, 0, 0, 0, 0, 2, 1, 1, 1, 2, 0, 1}, {0xFF, W, 0x222222})
+         .used(3)
+         .rle(1),
+     {W, W, W, 0x222222, 0, 0, 0, 0, 0, 0x222222, 0, 0}},
+    {"RLE4 odd literal then a run",
+     None,
+     Bmp(6, 1, 4, {0, 5, 0x12, 0x34, 0x50, 0, 1, 0x66, 0, 1}, k16).rle(2),
+     {C[1], C[2], C[3], C[4], C[5], C[6]}},
+    {"RLE8 ended by its end code", None, rle8({4, 0, 0, 0, 4, 0, 0, 1}), {W, W, W, W, W, W, W, W}},
+    {"RLE8 ended with the top row", None, rle8({4, 0, 0, 0, 4, 0, 0, 0}), {W, W, W, W, W, W, W, W}},
+    {"RLE8 stopping in the bottom row", ConversionError, rle8({4, 0})},
+    {"RLE8 literal past the end", ConversionError, rle8({4, 0, 0, 0, 0, 5, 0, 0})},
+    {"RLE8 delta cut off", ConversionError, rle8({0, 2, 1})},
+    {"RLE8 stream shorter than the file", ConversionError,
+     rle8({4, 0, 0, 0, 4, 0, 0, 1}).rle(1, 4)},
+    // Spoilt headers (beyond the suite's bad files).
+    {"width 0", ConversionError, Bmp(0, 1, 24, kZeros)},
+    {"height 0", ConversionError, Bmp(1, 0, 24, kZeros)},
+    {"24-bit RLE", ConversionError, Bmp(1, 1, 24, kZeros).rle(1)},
+    {"JPEG", ConversionError, Bmp(1, 1, 24, kZeros).rle(4)},
+    {"24-bit bit fields", ConversionError, Bmp(1, 1, 24, kZeros).bitfields({255, 255, 255})},
+    {"bits a byte short", ConversionError, Bmp(2, 2, 24, Bytes(15))},
+    {"bits past the end", ConversionError, Bmp(1, 1, 24, kZeros).bitsAt(4096)},
+    {"masks cut off", ConversionError, Bmp(1, 1, 16, {}).bitfields().bare()},
+    {"at the size limit", None, Bmp(2, 2, 24, Bytes(16)), {0, 0, 0, 0}, 12},
+    {"past the size limit", OutOfMemory, Bmp(2, 2, 24, Bytes(16)), {}, 11},
+    // Files too short for their headers.
+    {"empty", UnknownFormat, Bmp(1, 1, 24, kZeros).cut(0)},
+    {"file header alone", UnknownFormat, Bmp(1, 1, 24, kZeros).cut(2)},
+    {"3 bytes", UnknownFormat, Bmp(1, 1, 24, kZeros).core().bare().cut(3)},
+    {"core header cut", ConversionError, Bmp(1, 1, 24, kZeros).core().bare().cut(8)},
+    {"info header cut", ConversionError, Bmp(1, 1, 24, kZeros).cut(14 + 16)},
+};
+
+class BitmapDecoder : public testing::TestWithParam<Case> {};
+
+TEST_P(BitmapDecoder, GivesThePictureOrTheError) {
+    const Case& c = GetParam();
+    const BitmapDecodeResult result = decodeBitmap(buildBitmap(c.bitmap), c.limit);
+    ASSERT_EQ(result.error, c.error) << bitmapErrorMessage(result.error);
+    ASSERT_EQ(result.image != nullptr, c.error == None);
+    std::vector<uint32_t> pixels;
+    for (size_t i = 0; result.image && i < result.image->pixels.size(); i += 3) {
+        const uint8_t* p = &result.image->pixels[i];
+        pixels.push_back(uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2]);
+    }
+    EXPECT_EQ(pixels, c.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BitmapDecoder, testing::ValuesIn(kCases));
+
+TEST(BitmapFile, ReadsAFileLargerThanOneReadAtATime) {
+    TempFolder folder;
+    TestBitmap big(200, 120, 24, std::vector<uint8_t>(200 * 3 * 120, 0x11));  // 72,000 bytes
+    big.bits.back() = 0x99;  // the top right pixel's red
+    const std::unique_ptr<RgbImage> image =
+        readBitmapFile(folder.write("big.bmp", buildBitmap(big)).c_str());
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->pixels.back(), 0x11);
+    EXPECT_EQ(image->pixels[image->pixels.size() - 3], 0x99);
+}
+
+TEST(BitmapFile, UnreadableFilesShowTheOpenFailureWithTheirWholePath) {
+    TempFolder folder;
+    const std::string unreadable[] = {
+        folder.write("empty.bmp", {}),
+        folder.file("missing.bmp"),
+        folder.file(""),  // a folder opens but cannot be read
+        folder.file(std::string(5000, 'p') + "/long.bmp"),
+    };
+    for (const std::string& path : unreadable) {
+        RecordingErrorBox errors;
+        EXPECT_EQ(readBitmapFile(path.c_str()), nullptr);
+        EXPECT_EQ(errors.shown,
+                  std::vector<std::string>{"Error: Failed to open DIB file " + path + ".\n"});
+    }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// Records what the scene would show in message boxes, for the length of one test.
+// Records what the scene would show in message boxes, as "caption: message", while it lives.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,19 +8,10 @@
 
 class RecordingErrorBox : public ErrorBox {
 public:
-    struct Shown {
-        std::string message;
-        std::string caption;
-    };
-
     RecordingErrorBox() { setErrorBox(this); }
     ~RecordingErrorBox() override { setErrorBox(nullptr); }
-    RecordingErrorBox(const RecordingErrorBox&) = delete;
-    RecordingErrorBox& operator=(const RecordingErrorBox&) = delete;
-
     void show(std::string_view message, std::string_view caption) override {
-        shown.push_back({std::string(message), std::string(caption)});
+        shown.push_back(std::string(caption) + ": " + std::string(message));
     }
-
-    std::vector<Shown> shown;
+    std::vector<std::string> shown;
 };

@@ -1,8 +1,6 @@
 #pragma once
-// Small MS3D models for the model reader's tests, the positions of their records in the file
-// the writer makes of them, and byte patching, so that each test states exactly which bytes
-// it spoils.
-#include <bit>
+// A small MS3D model for the model tests and the positions of its records in the file the
+// writer makes of it, so that each test states exactly which bytes it spoils.
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -13,9 +11,10 @@
 #include "scene/model/ms3d_layout.h"
 #include "tools/jet_model/ms3d_writer.h"
 
-// A unit square in the z = 0 plane, facing +z, of two triangles with s = x and t = y: group 0
-// draws both with material 0, group 1 the second again without a material, group 2 nothing.
-// Material 0 is red; material 1 is green and names a texture file.
+// A unit square in the z = 0 plane, of two triangles with s = x and t = y, facing +z along its
+// bottom edge and tilted up (0, 0.6, 0.8) along its top edge: group 0 draws both triangles
+// with material 0, group 1 the second again without a material, group 2 nothing. Material 0
+// is red; material 1 is green and names a texture file.
 inline ModelData squareModel() {
     ModelData model;
     model.vertices = {{0xFF, {0, 0, 0}}, {1, {1, 0, 0}}, {2, {1, 1, 0}}, {3, {0, 1, 0}}};
@@ -24,7 +23,8 @@ inline ModelData squareModel() {
         for (int c = 0; c < 3; ++c) {
             const float* position = model.vertices[static_cast<size_t>(corners[c])].position;
             triangle.vertexIndices[c] = corners[c];
-            triangle.normals[c][2] = 1;
+            triangle.normals[c][1] = 0.6f * position[1];
+            triangle.normals[c][2] = 1 - 0.2f * position[1];
             triangle.s[c] = position[0];
             triangle.t[c] = position[1];
         }
@@ -63,17 +63,6 @@ public:
 private:
     const ModelData& model_;
 };
-
-inline void putLittleEndian(std::vector<uint8_t>& bytes, size_t offset, uint32_t value,
-                            size_t size) {
-    for (size_t i = 0; i < size; ++i) {
-        bytes.at(offset + i) = static_cast<uint8_t>(value >> (8 * i));
-    }
-}
-
-inline void putFloat(std::vector<uint8_t>& bytes, size_t offset, float value) {
-    putLittleEndian(bytes, offset, std::bit_cast<uint32_t>(value), 4);
-}
 
 inline std::vector<uint8_t> readFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);

@@ -1,0 +1,499 @@
+// The scene's start, its drawing steps and whole frames, and the model's loading and drawing,
+// drawn into a Mesa offscreen buffer and checked by their pixels and the state they leave.
+#include <GL/osmesa.h>
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <tuple>
+
+#include "scene/billboard.h"
+#include "scene/frame.h"
+#include "scene/model/mesh_model.h"
+#include "scene/scene_drawing.h"
+#include "scene/scene_start.h"
+#include "tests/support/bmp_file_writer.h"
+#include "tests/support/temp_folder.h"
+#include "tests/unit/bitmap/bitmap_error_recorder.h"
+#include "tests/unit/model/model_test_files.h"
+
+// Found by the pixel comparisons' argument lookup, so beside TestRgb, outside the namespace.
+using Rgb = TestRgb;
+bool operator==(Rgb a, Rgb b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
+void PrintTo(Rgb c, std::ostream* out) {
+    *out << "(" << +c.r << ", " << +c.g << ", " << +c.b << ")";
+}
+
+namespace {
+
+inline bool isBlack(Rgb c) {
+    return c == Rgb{0, 0, 0};
+}
+
+// A context of 64 x 64 pixels with a 16-bit depth buffer like the scene's pixel format,
+// current on the test's thread.
+class RenderTest : public testing::Test {
+protected:
+    ~RenderTest() override { OSMesaDestroyContext(context_); }
+    void SetUp() override { ASSERT_TRUE(context_ != nullptr && makeCurrent()); }
+
+    bool makeCurrent() {
+        const bool made = OSMesaMakeCurrent(context_, buffer_.data(), GL_UNSIGNED_BYTE, 64, 64);
+        OSMesaPixelStore(OSMESA_Y_UP, 1);  // row 0 is the bottom row, as OpenGL counts
+        return made;
+    }
+    // The colour of window pixel (x, y), y counted from the bottom row.
+    Rgb pixel(int x, int y) const {
+        glFinish();
+        const uint8_t* p = &buffer_[static_cast<size_t>(y * 64 + x) * 4];
+        return {p[0], p[1], p[2]};
+    }
+    // How many pixels from (x0, y0) up to (x1, y1), every `step`th in each direction, match.
+    template <typename Predicate>
+    int count(Predicate wanted, int x0 = 0, int y0 = 0, int x1 = 64, int y1 = 64, int step = 1) {
+        int matching = 0;
+        for (int y = y0; y < y1; y += step) {
+            for (int x = x0; x < x1; x += step) {
+                matching += wanted(pixel(x, y)) ? 1 : 0;
+            }
+        }
+        return matching;
+    }
+    static bool on(GLenum capability) { return glIsEnabled(capability) == GL_TRUE; }
+    static GLint integer(GLenum name) {
+        GLint values[4] = {};
+        glGetIntegerv(name, values);
+        return values[0];
+    }
+    static std::array<float, 4> floats(GLenum name) {
+        std::array<float, 4> values{};
+        glGetFloatv(name, values.data());
+        return values;
+    }
+
+    TempFolder folder;
+
+private:
+    std::vector<uint8_t> buffer_ = std::vector<uint8_t>(64 * 64 * 4);
+    OSMesaContext context_ = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
+};
+
+const Rgb kBlue{0, 0, 255}, kCyan{0, 255, 255}, kRed{255, 0, 0}, kGreen{0, 255, 0},
+    kMagenta{255, 0, 255}, kYellow{255, 255, 0};
+
+// The scene's start with its own work-folder pictures: a blue sky with a cyan band along its
+// top rows, a ground of four coloured quadrants, and a 2 x 2 smoke puff without red whose
+// 6-byte rows are not whole words.
+class SceneStart : public RenderTest {
+protected:
+    void TearDown() override { releaseScene(world); }
+    bool writePictures() {
+        return writeTestBmp(sky, 16, 16, [](int, int y) { return y < 4 ? kCyan : kBlue; }) &&
+               writeTestBmp(ground, 16, 16,
+                            [](int x, int y) {
+                                return y < 8 ? (x < 8 ? kMagenta : kYellow)
+                                             : (x < 8 ? kRed : kGreen);
+                            }) &&
+               writeTestBmp(smoke, 2, 2, [](int x, int y) {
+                   return Rgb{0, static_cast<uint8_t>(y == 0 ? 255 : 128 * x),
+                              static_cast<uint8_t>(64 + 191 * x * (1 - y))};
+               });
+    }
+    SnapshotPaths paths() const { return {sky.c_str(), ground.c_str(), smoke.c_str()}; }
+
+    const std::string sky = folder.file("Skymere3.bmp"), ground = folder.file("Skymere1.bmp"),
+                      smoke = folder.file("Skymere2.bmp");
+    Ms3dModel model;
+    World world;
+};
+
+// The scene started with those pictures and the jet model in a 64 x 64 window.
+class SceneDrawing : public SceneStart {
+protected:
+    void SetUp() override {
+        SceneStart::SetUp();
+        ASSERT_TRUE(model.load(SORAVANE_SOURCE_DIR "/data/Soravane.data"));
+        ASSERT_TRUE(writePictures());
+        resizeScene(64, 64);
+        ASSERT_TRUE(initScene(world, model, paths()));
+    }
+
+    // Looking straight down at (x, z), `span` units across the window, -z up the window.
+    void lookDown(double x, double z, double span) {
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(-span / 2, span / 2, -span / 2, span / 2, 1, 2000);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        gluLookAt(x, 500, z, x, 0, z, 0, 0, -1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        world.eye = {x, 500, z};
+        span_ = span;
+    }
+    // The pixel showing the point (x, 0, z) in that view.
+    Rgb at(double x, double z) const {
+        return pixel(static_cast<int>(((x - world.eye.x) / span_ + 0.5) * 64),
+                     static_cast<int>(((world.eye.z - z) / span_ + 0.5) * 64));
+    }
+
+private:
+    double span_ = 1;
+};
+
+TEST_F(SceneDrawing, BillboardIsATexturedDiamondFacingTheEyeAddedToThePicture) {
+    lookDown(0, 0, 4);
+    drawBillboard(world, {0, 0, 0}, 1, 1, 1, 1, 0, 500, 0, kGroundTexture);
+    // Its corners lie 1 from the centre on the axes facing the eye; the ground picture's
+    // bottom left quadrant shows at +x, its bottom right at +z.
+    EXPECT_EQ(
+        (std::vector{at(0.8, 0), at(0, 0.8), at(-0.8, 0), at(0, -0.8), at(1.2, 0), at(.6, .6)}),
+        (std::vector{kRed, kGreen, kYellow, kMagenta, Rgb{}, Rgb{}}));
+    // An eye on the z-parallel line through the centre gives no square at all.
+    drawBillboard(world, {0, 0, 0}, 1, 1, 1, 1, 0, 0, 10, kExplosionTexture);
+    EXPECT_EQ(at(0.8, 0), kRed);
+
+    // Untextured, it adds its colour behind nearer surfaces and hides nothing.
+    lookDown(0, 0, 4);
+    const auto square = [](float y, float fromX, float toX, Rgb colour) {
+        glColor3ub(colour.r, colour.g, colour.b);
+        glBegin(GL_QUADS);
+        glVertex3f(fromX, y, -2);
+        glVertex3f(fromX, y, 2);
+        glVertex3f(toX, y, 2);
+        glVertex3f(toX, y, -2);
+        glEnd();
+    };
+    square(1, -2, 0, kGreen);  // above the left half
+    glEnable(GL_BLEND);
+    glEnable(GL_TEXTURE_2D);
+    for (int i = 0; i < 2; ++i) {
+        drawBillboard(world, {0, 0, 0}, 1, 0.25f, 0.5f, 0, 0, 500, 0, kExplosionTexture);
+    }
+    EXPECT_EQ(at(-0.5, 0), kGreen);
+    EXPECT_EQ(at(0.5, 0), (Rgb{128, 255, 0}));
+    EXPECT_EQ(std::tuple(on(GL_BLEND), on(GL_TEXTURE_2D), integer(GL_DEPTH_WRITEMASK)),
+              std::tuple(false, false, GL_TRUE));
+    EXPECT_EQ(floats(GL_CURRENT_COLOR), (std::array<float, 4>{0.25f, 0.5f, 0, 1}));
+    square(-1, 0, 2, kBlue);  // below the right half: the billboard wrote no depth
+    EXPECT_EQ(at(0.5, 0), kBlue);
+}
+
+TEST_F(SceneDrawing, SmokeAndExplosionsAddTheirColoursAndAge) {
+    lookDown(0, 0, 4);
+    world.smokePuffs[0] = {1, 0, -1, 0.6f, 0.5f, 0.5f, 0.5f, 1};  // its last frame
+    updateSmoke(world);
+    EXPECT_EQ(world.smokePuffs[0].life, -1);
+    const Rgb puff = at(1, -1);  // the smoke picture, without red, at half strength
+    EXPECT_EQ(puff.r, 0);
+    EXPECT_GT(std::min(puff.g, puff.b), 40);
+
+    world.bullets[3] = {1, 0, 1.03125f, 0, 1.03125f, 0, 0, 0, 0};  // at a pixel's centre
+    const Bullet& exploding = world.bullets[5] = {0, 1, -1, 0, 1, 0, 0, 0, 0.05f};
+    glColor3f(0, 0, 1);
+    updateBullets(world);
+    EXPECT_EQ(at(1.03125, 1.03125), (Rgb{255, 255, 255}));
+    EXPECT_EQ(at(-1, 1), (Rgb{217, 0, 0}));  // progress 0.15: size 0.6, red 0.85
+    EXPECT_TRUE(isBlack(at(-1.7, 1)));
+    EXPECT_FLOAT_EQ(exploding.progress, 0.15f);
+    EXPECT_EQ(floats(GL_CURRENT_COLOR), (std::array<float, 4>{1, 1, 1, 1}));
+}
+
+TEST_F(SceneDrawing, GroundShowsTheSnapshotOnEachCellUpToItsFarCorner) {
+    lookDown(7936, 7936, 512);  // the last cell fills the window's upper left quarter
+    glColor3f(1, 1, 1);
+    drawGround(world);
+    EXPECT_FALSE(on(GL_TEXTURE_2D));
+    // The picture's bottom row runs along the cell's -z edge, its left column along -x.
+    // Beyond the grid, nothing.
+    EXPECT_EQ((std::vector{at(7700, 7700), at(7910, 7700), at(7700, 7910), at(7910, 7910),
+                           at(8064, 7744), at(7744, 8064), at(8064, 8064)}),
+              (std::vector{kRed, kGreen, kMagenta, kYellow, Rgb{}, Rgb{}, Rgb{}}));
+    const Rgb middle = at(7808, 7750);  // magnified smoothly between quadrants
+    EXPECT_GT(std::min(middle.r, middle.g), 20);
+}
+
+TEST_F(SceneDrawing, SkyIsADomeAroundTheGroundBelowTheEye) {
+    world.eye = {40, 900, -30};
+    const struct {
+        double elevation;  // degrees above the horizontal
+        bool topRows;      // of the sky picture: cyan, else blue
+    } views[] = {{60, false}, {-60, false}, {-80, true}};
+    for (const auto& view : views) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glLoadIdentity();
+        const double angle = view.elevation * 3.14159 / 180;
+        gluLookAt(40, 900, -30, 40 + std::cos(angle), 900 + std::sin(angle), -30, 0, 1, 0);
+        glColor3f(1, 0, 0);
+        drawSky(world);
+        const Rgb c = pixel(32, 32);
+        EXPECT_EQ(c.b, 255) << view.elevation;
+        EXPECT_TRUE(view.topRows ? c.g > 200 : c.g < 128) << view.elevation << ": " << +c.g;
+        EXPECT_FALSE(on(GL_TEXTURE_2D));
+    }
+}
+
+bool isSky(Rgb c) {
+    return c.b > 200 && c.r < 40;
+}
+bool isGround(Rgb c) {
+    return c.r > 200 || c.g > 200;
+}
+bool isLitGrey(Rgb c) {
+    return c.r > 60 && std::abs(c.r - c.g) < 40 && std::abs(c.b - c.g) < 40;
+}
+bool isGlow(Rgb c) {
+    return c.r > 200 && c.g > 60 && c.g < 200 && c.b < 90;
+}
+
+TEST_F(SceneDrawing, JetNosesAlongItsHeadingLitFromAboveAndRollsIntoItsTurn) {
+    world.jet = {0, 10, 0, 90};  // flying along -x, seen from behind and above
+    const auto draw = [&]() {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glLoadIdentity();
+        gluLookAt(5, 10.8, 0, 0, 10, 0, 0, 1, 0);
+        drawJet(world, model);
+    };
+    const auto extent = [&](bool across) {  // the columns, or rows, that show some jet
+        int lines = 0;
+        for (int i = 0; i < 64; ++i) {
+            const auto shown = [](Rgb c) { return !isBlack(c); };
+            lines += (across ? count(shown, i, 0, i + 1, 64) : count(shown, 0, i, 64, i + 1)) > 0;
+        }
+        return lines;
+    };
+    draw();
+    EXPECT_GT(count(isGlow), 8);  // its nozzles face the eye
+    EXPECT_GT(count(isLitGrey), 100);
+    EXPECT_GT(extent(true), 2 * extent(false));  // wings level
+    EXPECT_FALSE(on(GL_LIGHTING));
+    EXPECT_EQ(world.jet.bankFrames, 0);
+
+    world.jet = {0, 10, 0, 90, 0, 1, 0, 90, 1};  // turning, rolled 90 degrees: wings upright
+    draw();
+    EXPECT_LT(2 * extent(true), extent(false));
+    EXPECT_EQ(world.jet.bankFrames, 1);
+}
+
+TEST_F(SceneDrawing, FramesShowSkyGroundAndTheJetWhereverTheEyeIs) {
+    world.jet.heading = -90;  // flying along +x
+    const struct {
+        double dx, y, dz;  // the eye, from the jet
+        bool skyAtTop;
+    } eyes[] = {{-10, 12, 0, true}, {-12, 25, 5, false}};
+    for (const auto& eye : eyes) {
+        world.eye = {world.jet.x + eye.dx, eye.y, world.jet.z + eye.dz};
+        ASSERT_EQ(renderFrame(world, model), 1);
+        EXPECT_EQ(isSky(pixel(32, 63)), eye.skyAtTop) << eye.y;
+        EXPECT_TRUE(isGround(pixel(32, 0))) << eye.y;
+        const auto isJet = [](Rgb c) { return isLitGrey(c) || isGlow(c); };
+        EXPECT_GT(count(isJet, 27, 27, 38, 38), 4) << "the camera looks at the jet from " << eye.y;
+        EXPECT_EQ(count(isBlack, 0, 0, 64, 64, 3), 0) << eye.y;
+    }
+    EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), 1);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+
+    // A camera left far behind follows the jet; the steps move once each, in their order.
+    const float startX = world.jet.x;
+    world.burstFrames = 9;  // a shot on this frame: 8 is a multiple of 4
+    world.eye = {startX - 500, 20, world.jet.z};
+    std::fill(std::begin(world.smokePuffs), std::end(world.smokePuffs), SmokePuff{.life = -1});
+    std::fill(std::begin(world.bullets), std::end(world.bullets), Bullet{});
+    renderFrame(world, model);
+    EXPECT_LT(std::abs(world.eye.x - startX), 151);
+    EXPECT_GT(world.jet.x, startX);
+    EXPECT_EQ(std::tuple(world.smokePuffs[0].life, world.smokePuffs[1].life), std::tuple(99, 99));
+    ASSERT_EQ(world.bullets[0].active, 1);
+    // Fired from the jet's place before its step, then moved once in the same frame.
+    EXPECT_FLOAT_EQ(world.bullets[0].x, startX + world.bullets[0].vx);
+}
+
+TEST_F(SceneDrawing, ResizeSetsTheViewportAndA45DegreePerspective) {
+    resizeScene(640, 0);  // a height of 0 counts as 1
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(std::tuple(viewport[2], viewport[3]), std::tuple(640, 1));
+    GLdouble projection[16] = {};
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    const double f = 1 / std::tan(22.5 * 3.14159265358979 / 180);
+    EXPECT_NEAR(projection[5], f, 1e-6);
+    EXPECT_NEAR(projection[0] * 640, f, 1e-5);
+    EXPECT_NEAR(projection[10], -2000.1 / 1999.9, 1e-6);  // from 0.1 to 2000
+    EXPECT_EQ(integer(GL_MATRIX_MODE), GL_MODELVIEW);
+}
+
+// The colour of texel (x, y) of level 0 of the texture `name`, `width` texels wide.
+Rgb texel(uint32_t name, int x, int y, int width) {
+    glBindTexture(GL_TEXTURE_2D, name);
+    std::vector<Rgb> texels(static_cast<size_t>(width) * width);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+    return texels[static_cast<size_t>(y * width + x)];
+}
+
+TEST_F(SceneStart, WorkFolderBitmapsBecomeTexturesAndTheWorldAndStateStart) {
+    ModelData square = squareModel();
+    square.materials[1].textureFile = smoke;
+    ASSERT_TRUE(model.load(folder.write("square.ms3d", writeMs3d(square)).c_str()));
+    ASSERT_TRUE(writePictures());
+    ASSERT_TRUE(initScene(world, model, paths()));
+    EXPECT_EQ(texel(world.textures[kSkyTexture], 0, 0, 16), kBlue);  // rows from the bottom
+    EXPECT_EQ(texel(world.textures[kSmokeTexture], 0, 0, 2), (Rgb{0, 0, 64}));  // 6-byte rows
+    EXPECT_EQ(texel(world.textures[kSmokeTexture], 1, 1, 2), kCyan);
+    EXPECT_EQ(texel(world.textures[kGroundTexture], 15, 0, 16), kGreen);
+    GLint minFilter = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
+    EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_NEAREST);
+    EXPECT_EQ(world.textures[kExplosionTexture], 0u);
+    EXPECT_NE(model.data().materials[1].textureId, 0u);
+    EXPECT_NE(world.skyQuadric, nullptr);
+
+    EXPECT_EQ(std::tuple(world.jet.y, world.smokePuffs[1023].life, world.groundPoints[63][0].x),
+              std::tuple(10, -1, 7936));
+    // Lighting itself is on only around the jet.
+    EXPECT_EQ(std::tuple(on(GL_DEPTH_TEST), integer(GL_DEPTH_FUNC), integer(GL_SHADE_MODEL),
+                         on(GL_LIGHT0), on(GL_LIGHTING)),
+              std::tuple(true, GL_LEQUAL, GL_SMOOTH, true, false));
+
+    const SnapshotPaths work = workFolderSnapshotPaths();  // the saver's sky, desktop and puff
+    EXPECT_EQ(std::string(work.sky) + work.ground + work.smoke,
+              R"(C:\qorvin\Skymere3.bmpC:\qorvin\Skymere1.bmpC:\qorvin\Skymere2.bmp)");
+}
+
+TEST_F(SceneStart, MissingBitmapsLeaveTheirSlotsEmptyAndNoneRefusesToStart) {
+    EXPECT_FALSE(initScene(world, model, paths()));
+    EXPECT_EQ(std::tuple(world.jet.y, world.smokePuffs[0].life, world.skyQuadric),
+              std::tuple(0, 0, nullptr));  // nothing touched
+    EXPECT_FALSE(on(GL_DEPTH_TEST));
+
+    RecordingErrorBox errors;
+    ASSERT_TRUE(writePictures());
+    std::filesystem::remove(sky);
+    std::filesystem::remove(smoke);
+    ASSERT_TRUE(initScene(world, model, paths()));
+    EXPECT_EQ(std::tuple(world.textures[0] == 0, world.textures[1] == 0, world.textures[2] == 0),
+              std::tuple(true, false, true));
+    EXPECT_EQ(loadBitmapIfPresent(nullptr), nullptr);
+    EXPECT_TRUE(errors.shown.empty()) << "a missing file is no error";
+}
+
+// The test model's unit square filling the window, lit by the default light along -z.
+class ModelDrawing : public RenderTest {
+protected:
+    void SetUp() override {
+        RenderTest::SetUp();
+        glMatrixMode(GL_PROJECTION);
+        glOrtho(0, 1, 0, 1, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glEnable(GL_LIGHT0);
+        data.materials[1].textureFile = folder.write("pink.bmp", encodeTestBmp(1, 1, [](int, int) {
+                                                         return Rgb{255, 128, 255};
+                                                     }));
+    }
+    void loadAndDraw() {
+        ASSERT_TRUE(model.load(folder.write("m.ms3d", writeMs3d(data)).c_str()));
+        glClear(GL_COLOR_BUFFER_BIT);
+        model.draw();
+    }
+
+    ModelData data = squareModel();
+    Ms3dModel model;
+};
+
+TEST_F(ModelDrawing, LightsEachCornerWithItsNormalAndTheMaterialsFourColours) {
+    data.materials[0] = {
+        {0, 0, 0.5f, 1}, {1, 0, 0, 1}, {0, 0, 0.5f, 1}, {0, 0.5f, 0, 1}, 10, 0, ""};
+    data.meshes = {{0, {0, 1}}};
+    glEnable(GL_LIGHTING);
+    loadAndDraw();
+    // Red: diffuse, the normal's z. Green: emission. Blue: 0.2 global ambient x 0.5, plus the
+    // highlight, the normal's z to the 10th power x 0.5. The normals tilt from bottom to top.
+    const struct { int y, r, g, b; } rows[] = {{2, 253, 128, 149}, {61, 206, 128, 43}};
+    for (const auto& row : rows) {
+        const Rgb c = pixel(32, row.y);
+        EXPECT_NEAR(c.r, row.r, 3) << row.y;
+        EXPECT_NEAR(c.g, row.g, 3) << row.y;
+        EXPECT_NEAR(c.b, row.b, 3) << row.y;
+    }
+}
+
+TEST_F(ModelDrawing, MeshWithoutMaterialKeepsTheColoursButNotTheTexture) {
+    data.materials[1].diffuse[0] = 1;     // yellow: orange with the pink texture
+    data.meshes = {{1, {0}}, {-1, {1}}};  // the lower right half, then the upper left half
+    glEnable(GL_LIGHTING);
+    loadAndDraw();
+    EXPECT_LT(pixel(56, 4).g, 160);
+    EXPECT_GT(pixel(4, 56).g, 200);
+}
+
+TEST_F(ModelDrawing, LeavesTheTextureSwitchAsItFoundIt) {
+    for (const bool enabled : {false, true}) {
+        // The last mesh drawn has a texture when the switch was off, none when it was on.
+        data.meshes = {{enabled ? 1 : 0, {0}}, {enabled ? -1 : 1, {1}}};
+        enabled ? glEnable(GL_TEXTURE_2D) : glDisable(GL_TEXTURE_2D);
+        loadAndDraw();
+        EXPECT_EQ(on(GL_TEXTURE_2D), enabled);
+    }
+}
+
+TEST_F(ModelDrawing, ShowsItsTexturePictureUprightAndSmoothlyMagnified) {
+    // Green on yellow on red, and t counted from the picture's top in the file.
+    data.materials[1].textureFile =
+        folder.write("updown.bmp", encodeTestBmp(2, 3, [](int, int y) {
+                         return std::array{kGreen, kYellow, kRed}[static_cast<size_t>(y)];
+                     }));
+    data.meshes = {{1, {0, 1}}};
+    ASSERT_TRUE(model.load(folder.write("upright.ms3d", writeMs3d(data)).c_str()));
+    ASSERT_NE(model.data().materials[1].textureId, 0u);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glColor3f(1, 1, 1);  // unlit: the picture shows as it is
+    model.draw();
+    const struct {
+        int y;
+        bool red, green;
+    } rows[] = {{10, true, false}, {32, true, true}, {52, false, true}};
+    for (const auto& row : rows) {
+        const Rgb c = pixel(32, row.y);
+        EXPECT_EQ(c.r > 230, row.red) << row.y;
+        EXPECT_EQ(c.g > 230, row.green) << row.y;
+    }
+    EXPECT_NEAR(pixel(32, 22).g, 140, 20);  // between the lower two rows: blended
+}
+
+TEST(ModelLoading, FailuresLeaveTheModelEmptyAndCreateNoFile) {
+    TempFolder folder;
+    Ms3dModel model;
+    std::vector<uint8_t> bytes = writeMs3d(squareModel());
+    ASSERT_TRUE(model.load(folder.write("good.ms3d", bytes).c_str()));
+    bytes.resize(bytes.size() / 2);
+    for (const std::string& path :
+         {folder.write("cut.ms3d", bytes), folder.file("absent.ms3d"), folder.file("")}) {
+        EXPECT_FALSE(model.load(path.c_str())) << path;
+        EXPECT_TRUE(model.data().vertices.empty() && model.data().triangles.empty() &&
+                    model.data().meshes.empty() && model.data().materials.empty());
+    }
+    EXPECT_FALSE(model.load(nullptr));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("absent.ms3d")));
+}
+
+TEST_F(ModelDrawing, MaterialTexturesNeedACurrentContext) {
+    data.materials.push_back(data.materials[1]);
+    data.materials[2].textureFile = folder.file("missing.bmp");
+    const std::string file = folder.write("m.ms3d", writeMs3d(data));
+    OSMesaMakeCurrent(nullptr, nullptr, 0, 0, 0);  // as when the program loads its model
+    ASSERT_TRUE(model.load(file.c_str()));
+    const auto id = [&](size_t material) { return model.data().materials[material].textureId; };
+    EXPECT_EQ(std::tuple(id(0), id(1), id(2)), std::tuple(0u, 0u, 0u));
+    ASSERT_TRUE(makeCurrent());
+    model.loadMaterialTextures();
+    EXPECT_EQ(std::tuple(id(0), glIsTexture(id(1)), id(2)), std::tuple(0u, GL_TRUE, 0u));
+}
+
+}  // namespace

@@ -1,0 +1,325 @@
+// The world's arithmetic: the generator, the start values, flight and camera, gunfire and
+// smoke. Cases steer the generator to the draws they need with the first seed, from 0
+// upwards, whose next draws are what they want.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "scene/flight.h"
+#include "scene/gunfire.h"
+#include "scene/scene_reset.h"
+#include "scene/smoke.h"
+
+namespace {
+
+// Seeds `random` so that its next draws leave these {modulus, remainder} pairs, a modulus of 0
+// taking any draw; false when no seed below 50 million does.
+inline bool seedForDraws(CrtRandom& random, const std::vector<std::pair<int, int>>& draws) {
+    for (uint32_t seed = 0; seed < 50'000'000; ++seed) {
+        CrtRandom probe;
+        probe.seed(seed);
+        if (std::all_of(draws.begin(), draws.end(), [&](const std::pair<int, int>& d) {
+                const int draw = probe.next();
+                return d.first == 0 || draw % d.first == d.second;
+            })) {
+            random.seed(seed);
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(CrtRandom, DrawsTheRunTimesSequence) {
+    CrtRandom random;
+    EXPECT_EQ((std::tuple{random.next(), random.next(), random.next()}),
+              std::tuple(41, 18467, 6334));
+    random.seed(0);
+    EXPECT_EQ(random.next(), 38);  // 2531011 >> 16
+}
+
+TEST(WorldStart, JetStartsFromTheUnseededDrawsWithTheEyeAboveIt) {
+    World world;
+    world.jet = {1, 2, 3, 4, 5, 6, 7, 8, 1, 9};  // left over from an earlier run
+    resetJet(world);
+    const JetState& jet = world.jet;
+    EXPECT_FLOAT_EQ(jet.x, 154.1f);   // 41 % 1000 / 10 + 150
+    EXPECT_FLOAT_EQ(jet.z, 443.35f);  // 18467 % 10000 / 20 + 20
+    // 6334 % 45 + 90 and 26500 % 100 / 20 + 4; then everything else 0.
+    EXPECT_EQ(std::tuple(jet.y, jet.heading, jet.speed), std::tuple(10, 124, 4));
+    EXPECT_EQ(
+        std::tuple(jet.targetHeading, jet.turnRate, jet.bankRamp, jet.turning, jet.bankFrames),
+        std::tuple(0, 0, 0, 0, 0));
+    EXPECT_EQ(std::tuple(world.eye.x, world.eye.y, world.eye.z), std::tuple(jet.x, 14, jet.z));
+}
+
+TEST(WorldStart, GroundGridRowsRunAlongXAndColumnsAlongZ) {
+    World world;
+    resetGround(world);
+    const struct {
+        int row, column;
+        double x, z;
+    } points[] = {{1, 0, -7936, -8192}, {0, 1, -8192, -7936}, {63, 63, 7936, 7936}};
+    for (const auto& p : points) {
+        const Vector3& point = world.groundPoints[p.row][p.column];
+        EXPECT_EQ(std::tuple(point.x, point.y, point.z), std::tuple(p.x, 0, p.z))
+            << p.row << "," << p.column;
+    }
+}
+
+TEST(WorldStart, EveryBulletAndPuffStartsFree) {
+    World world;
+    std::fill(std::begin(world.bullets), std::end(world.bullets), Bullet{1, 1});
+    std::fill(std::begin(world.smokePuffs), std::end(world.smokePuffs), SmokePuff{.life = 3});
+    resetBullets(world);
+    resetSmoke(world);
+    EXPECT_TRUE(std::all_of(std::begin(world.bullets), std::end(world.bullets),
+                            [](const Bullet& b) { return b.active + b.exploding == 0; }));
+    EXPECT_TRUE(std::all_of(std::begin(world.smokePuffs), std::end(world.smokePuffs),
+                            [](const SmokePuff& puff) { return puff.life == -1; }));
+}
+
+TEST(VectorMaths, CrossNormalizeAndLength) {
+    const Vector3 c = cross({1, 2, 3}, {4, 5, 6});
+    EXPECT_EQ(std::tuple(c.x, c.y, c.z), std::tuple(-3, 6, -3));
+    const Vector3 unit = normalize(add(scale({1, 0, 2}, 3), subtract({0, 0, 0}, {0, 0, 2})));
+    EXPECT_DOUBLE_EQ(unit.x, 0.6);  // (3, 0, 4) / 5
+    EXPECT_DOUBLE_EQ(unit.z, 0.8);
+    EXPECT_EQ(vectorLength(normalize({0, 0, 0})), 0);
+}
+
+TEST(Flight, MovesAlongItsHeadingAndWrapsOnlyBeyondTheEdges) {
+    const struct {
+        float x, z, heading, speed, newX, newZ;
+    } cases[] = {
+        {10, 20, 0, 5, 10, 25},       // heading 0 flies along +z
+        {10, 20, 90, 5, 5, 20},       // heading 90 along -x
+        {3999, 7, -90, 2, -4000, 7},  // beyond +4000 in x: to the other edge
+        {-3999, 7, 90, 2, 4000, 7},   // beyond -4000 in x
+        {7, -3999, 180, 2, 7, 4000},  // beyond -4000 in z
+        {7, 3999, 0, 2, 7, -4000},    // beyond +4000 in z
+        {3998, 7, -90, 2, 4000, 7},   // onto the edge: stays
+    };
+    for (const auto& c : cases) {
+        World world;  // the generator's first draw, 41, starts no turn
+        world.jet = {c.x, 0, c.z, c.heading, 0, 0, c.speed};
+        flyJet(world);
+        // With 3.141 for pi, cos(90 degrees) is 0.0003: a hundredth is close enough.
+        EXPECT_NEAR(world.jet.x, c.newX, 0.01) << c.x << "," << c.z << " heading " << c.heading;
+        EXPECT_NEAR(world.jet.z, c.newZ, 0.01) << c.x << "," << c.z << " heading " << c.heading;
+    }
+}
+
+TEST(Flight, TurnStartsOnADrawOf0Mod100AndEndsWithinADegreeOfItsTarget) {
+    const struct {
+        std::vector<std::pair<int, int>> draws;
+        float degrees;
+        int frames;  // after the starting frame until the turn ends; 0: no turn
+    } cases[] = {
+        {{{100, 0}, {160, 159}, {160, 0}}, 159, 398},  // 0.3975 a frame: 158.2 after 398
+        {{{100, 0}, {160, 0}, {160, 159}}, -159, 398},
+        {{{100, 0}, {160, 5}, {160, 5}}, 0, 1},
+        {{{100, 10}}, 0, 0},
+    };
+    for (const auto& c : cases) {
+        World world;
+        JetState& jet = world.jet;
+        jet = {0, 0, 0, 30, 0, 0, 1, 7, 0, 300};  // bank fields left by the previous turn
+        ASSERT_TRUE(seedForDraws(world.random, c.draws));
+        flyJet(world);
+        EXPECT_EQ(jet.heading, 30) << "a new turn is first applied on the next frame";
+        EXPECT_EQ(jet.turning, c.frames == 0 ? 0 : 1);
+        if (c.frames == 0) {
+            continue;
+        }
+        EXPECT_EQ(std::tuple(jet.targetHeading, jet.bankRamp, jet.bankFrames),
+                  std::tuple(30 + c.degrees, 0.0f, 0));
+        EXPECT_FLOAT_EQ(jet.turnRate, c.degrees / 400);
+        int frames = 0;
+        for (; jet.turning == 1 && frames < 1000; ++frames) {
+            flyJet(world);
+        }
+        EXPECT_EQ(frames, c.frames) << c.degrees << " degrees";
+    }
+}
+
+TEST(Flight, BankRollsInFor200FramesThenOut) {
+    JetState jet;
+    jet.turnRate = 0.4f;
+    float rolls[401];
+    for (float& roll : rolls) {
+        roll = stepBank(jet);
+    }
+    // The peak, 100 x the turn rate, comes on the 201st frame.
+    EXPECT_EQ((std::tuple{rolls[0], rolls[1], rolls[200], rolls[201], rolls[400], jet.bankFrames}),
+              std::tuple(0, 0.2f, 40, 39.8f, 0, 401));
+}
+
+TEST(Camera, StaysWhileTheJetIsWithin400HorizontallyAndDrawsNothing) {
+    World world;
+    world.jet.x = 400;
+    world.eye = {0, 300, 0};  // height does not count
+    CrtRandom untouched = world.random;
+    EXPECT_FALSE(replaceEyeIfFar(world));
+    EXPECT_EQ(world.eye.x, 0);
+    EXPECT_EQ(world.random.next(), untouched.next());
+}
+
+TEST(Camera, FarJetGetsANewEyeAndSpeedFromFourDraws) {
+    const double _ = NAN;  // not steered
+    const struct {
+        std::vector<std::pair<int, int>> draws;
+        double x, y, z, speed;
+    } cases[] = {
+        // Angles 0 and 90 degrees from the heading: x and z take separate draws.
+        {{{180, 0}, {0, 0}, {180, 90}}, 1150, _, -350, _},
+        {{{180, 90}, {0, 0}, {180, 0}}, 1000, _, -500, _},
+        {{{0, 0}, {35, 34}, {0, 0}, {100, 99}}, _, 35, _, 2.98},
+        {{{0, 0}, {35, 0}, {0, 0}, {100, 0}}, _, 1, _, 1},
+    };
+    for (const auto& c : cases) {
+        World world;
+        world.jet = {1000, 10, -500, 0, 0, 0, 4};
+        ASSERT_TRUE(seedForDraws(world.random, c.draws));
+        ASSERT_TRUE(replaceEyeIfFar(world));
+        const double actual[] = {world.eye.x, world.eye.y, world.eye.z, world.jet.speed};
+        const double expected[] = {c.x, c.y, c.z, c.speed};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_TRUE(std::isnan(expected[i]) || std::abs(actual[i] - expected[i]) < 0.1)
+                << "x y z speed"[2 * i] << ": " << actual[i] << " for " << expected[i];
+        }
+    }
+}
+
+long flyingCount(const World& world) {
+    return std::count_if(std::begin(world.bullets), std::end(world.bullets),
+                         [](const Bullet& bullet) { return bullet.active == 1; });
+}
+
+TEST(Gunfire, ADrawOf3Mod100StartsOrRestartsABurstOf10To109Frames) {
+    const struct {
+        std::vector<std::pair<int, int>> draws;
+        int burstBefore, burstAfter, fired;
+    } cases[] = {
+        {{{100, 3}, {100, 99}}, 50, 108, 1},  // 108 is a multiple of 4: a shot at once
+        {{{100, 3}, {100, 0}}, 0, 9, 0},
+        {{{100, 4}}, 0, 0, 0},
+        {{{100, 4}}, 6, 5, 0},
+        {{{100, 4}}, 5, 4, 1},  // every fourth frame, down to 0
+        {{{100, 4}}, 1, 0, 1},
+    };
+    for (const auto& c : cases) {
+        World world;
+        world.burstFrames = c.burstBefore;
+        ASSERT_TRUE(seedForDraws(world.random, c.draws));
+        scheduleGunfire(world);
+        EXPECT_EQ(world.burstFrames, c.burstAfter) << c.draws[0].second << ", " << c.burstBefore;
+        EXPECT_EQ(flyingCount(world), c.fired);
+    }
+}
+
+TEST(Gunfire, BulletLeavesTheJetUpTo3DegreesOffWithTwoSpeedFactors) {
+    const struct {
+        float heading;
+        std::vector<std::pair<int, int>> draws;  // the spread is the first minus the second
+        float vx, vz;
+    } cases[] = {
+        {-93, {{4, 3}, {4, 0}}, 8, 0},  // 3 degrees to the left of -93: along +x at 2 x 4
+        {-87, {{4, 0}, {4, 3}}, 8, 0},
+        {0, {{4, 2}, {4, 2}}, 0, 6},  // along +z at 4 + 2
+    };
+    for (const auto& c : cases) {
+        World world;
+        world.jet = {5, 6, 7, c.heading, 0, 0, 4};
+        world.bullets[0] = {0, 1, 0, 0, 0, 0, 3, 0, 0};  // an explosion showing, a drop left
+        ASSERT_TRUE(seedForDraws(world.random, c.draws));
+        fireBullet(world);
+        const Bullet& bullet = world.bullets[0];
+        EXPECT_EQ(
+            std::tuple(bullet.active, bullet.exploding, bullet.x, bullet.y, bullet.z, bullet.drop),
+            std::tuple(1, 0, 5, 6, 7, 0));
+        EXPECT_NEAR(bullet.vx, c.vx, 0.01) << c.heading;
+        EXPECT_NEAR(bullet.vz, c.vz, 0.01) << c.heading;
+    }
+}
+
+TEST(Gunfire, BulletTakesTheLowestRecordNotFlyingAndNoneWhenAllFly) {
+    World world;
+    world.bullets[0].active = 1;
+    fireBullet(world);
+    EXPECT_EQ(flyingCount(world), 2);
+    EXPECT_EQ(world.bullets[1].active, 1);
+
+    std::fill(std::begin(world.bullets), std::end(world.bullets), Bullet{1});
+    CrtRandom untouched = world.random;
+    world.bullets[99].x = 12;
+    fireBullet(world);
+    EXPECT_EQ(world.bullets[99].x, 12);
+    EXPECT_EQ(world.random.next(), untouched.next());
+}
+
+TEST(Gunfire, BulletFallsFasterEachFrameThenExplodesForTenFrames) {
+    Bullet bullet{1, 0, 0, 10, 0, 1, 0, -2, 5};  // progress left from the last explosion
+    std::string looks;
+    float progressOnFirstExplosionFrame = -1;
+    for (int frame = 0; frame < 200; ++frame) {
+        const BulletLook look = stepBullet(bullet);
+        looks += look == BulletLook::Point ? 'P' : look == BulletLook::Explosion ? 'E' : '.';
+        if (looks.ends_with("PE")) {
+            progressOnFirstExplosionFrame = bullet.progress;
+        }
+    }
+    // Below the ground once 0.002 x (0 + 1 + ... + 100) exceeds 10; drawn on that frame too.
+    EXPECT_EQ(looks, std::string(101, 'P') + std::string(10, 'E') + std::string(89, '.'));
+    EXPECT_FLOAT_EQ(progressOnFirstExplosionFrame, 0.1f);
+    EXPECT_EQ(std::tuple(bullet.x, bullet.z, bullet.active, bullet.exploding),
+              std::tuple(101, -202, 0, 0));
+}
+
+TEST(Smoke, TwoPuffsBesideAndBelowTheJetInTheLowestFreeRecords) {
+    const struct {
+        float heading, turnRate, bankRamp;
+        float offsets[2][3];  // of the two puffs from the jet
+    } cases[] = {
+        {0, 0, 0, {{1, -1.2f, 0}, {2, -1.2f, 1}}},
+        // A roll of 0.3 x 50 = 15 degrees lowers the second puff by 2 sin 15.
+        {90, 0.3f, 50, {{0, -1.2f, 1}, {1, -1.7175f, 0}}},
+    };
+    for (const auto& c : cases) {
+        World world;
+        world.jet = {100, 10, 50, c.heading, 0, c.turnRate, 1, c.bankRamp};  // no turn running
+        std::fill(std::begin(world.smokePuffs), std::end(world.smokePuffs), SmokePuff{.life = 5});
+        world.smokePuffs[1] = {0, 0, 0, 3, 0.1f, 0.1f, 0.1f, -1};  // free, worn
+        world.smokePuffs[3].life = world.smokePuffs[900].life = -1;
+        emitSmoke(world);
+        for (int i = 0; i < 2; ++i) {
+            const SmokePuff& puff = world.smokePuffs[1 + 2 * i];
+            EXPECT_NEAR(puff.x, 100 + c.offsets[i][0], 1e-3) << c.heading << " puff " << i;
+            EXPECT_NEAR(puff.y, 10 + c.offsets[i][1], 1e-3) << c.heading << " puff " << i;
+            EXPECT_NEAR(puff.z, 50 + c.offsets[i][2], 1e-3) << c.heading << " puff " << i;
+            EXPECT_EQ(std::tuple(puff.life, puff.size, puff.red, puff.green, puff.blue),
+                      std::tuple(100, 0, 1, 1, 1));
+        }
+        EXPECT_EQ(world.smokePuffs[900].life, -1);
+    }
+}
+
+TEST(Smoke, PuffGrowsAndFadesForItsHundredFramesThenItsRecordIsFree) {
+    SmokePuff puff{0, 0, 0, 0, 1, 1, 1, kPuffLifeFrames};
+    agePuff(puff);
+    EXPECT_EQ(std::tuple(puff.life, puff.size, puff.red, puff.green, puff.blue),
+              std::tuple(99, 0.02f, 0.98f, 0.98f, 0.98f));
+    for (int frame = 2; frame < 100; ++frame) {
+        agePuff(puff);
+    }
+    EXPECT_EQ(puff.life, 1);  // shown once more
+    EXPECT_NEAR(puff.size, 1.98f, 1e-4);
+    agePuff(puff);
+    EXPECT_EQ(puff.life, -1);
+}
+
+}  // namespace
