@@ -1,13 +1,12 @@
 #include "tests/e2e/saver_e2e_support.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 #include "contract/work_folder.h"
 #include "scene/bitmap/bitmap_decoder.h"
 #include "tests/support/bmp_file_writer.h"
+#include "tests/support/whole_files.h"
 
 namespace e2e {
 namespace {
@@ -46,17 +45,6 @@ bool fileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-bool writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-    return static_cast<bool>(out);
-}
-
 void removeWorkFolder() {
     removeFolder(contract::kWorkFolder);
 }
@@ -79,7 +67,7 @@ bool prepareWorkFolder(const WorkFiles& files) {
 }
 
 std::optional<RgbImage> readBitmap(const std::string& path) {
-    const std::string bytes = readFile(path);
+    const std::string bytes = readWholeFile(path);
     BitmapDecodeResult decoded =
         decodeBitmap(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
     if (decoded.error != BitmapError::None) {

@@ -33,8 +33,6 @@ private:
 };
 
 bool fileExists(const std::string& path);
-std::string readFile(const std::string& path);
-bool writeFile(const std::string& path, const std::string& bytes);
 
 // Removes C:\qorvin and everything in it, read-only files included.
 void removeWorkFolder();

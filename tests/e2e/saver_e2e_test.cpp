@@ -8,6 +8,7 @@
 
 #include "contract/work_folder.h"
 #include "tests/e2e/saver_e2e_support.h"
+#include "tests/support/whole_files.h"
 
 namespace {
 
@@ -57,16 +58,8 @@ protected:
         CloseHandle(sceneProcess);
         EXPECT_EQ(saver.waitForExit(kSaverEndAfterSceneMs), 0);
     }
-    // The value of `key` in the settings file, without the blank the platform may keep after
-    // the equals sign (Windows keeps the number's leading blank, Wine drops it).
     std::string setting(const std::string& key) const {
-        const std::string bytes = e2e::readFile(folder.file("Soravane.ini"));
-        const std::size_t line = bytes.find(key + "=");
-        if (line == std::string::npos) {
-            return "(no line for the key)";
-        }
-        const std::size_t start = bytes.find_first_not_of(' ', line + key.size() + 1);
-        return bytes.substr(start, bytes.find_first_of("\r\n", start) - start);
+        return profileValue(readWholeFile(folder.file("Soravane.ini")), key);
     }
 
     e2e::SaverFolder folder;
@@ -160,11 +153,11 @@ TEST_F(Saver, ARunWritesTheWorkFolderStartsTheSceneAndEndsAfterEscape) {
         EXPECT_EQ(e2e::pixelAt(*ground, x, y), desktop.at(1023 - x, y)) << x << "," << y;
     }
     // The built-in pictures as they were drawn, and the model as shipped.
-    EXPECT_EQ(e2e::readFile(contract::kSmokeBitmapPath),
-              e2e::readFile(SORAVANE_SOURCE_DIR "/saver/resources/puff.bmp"));
-    EXPECT_EQ(e2e::readFile(contract::kSkyBitmapPath),
-              e2e::readFile(SORAVANE_SOURCE_DIR "/saver/resources/sky.bmp"));
-    EXPECT_TRUE(e2e::readFile(contract::kModelPath) == e2e::readFile(folder.file("Soravane.data")));
+    EXPECT_EQ(readWholeFile(contract::kSmokeBitmapPath),
+              readWholeFile(SORAVANE_SOURCE_DIR "/saver/resources/puff.bmp"));
+    EXPECT_EQ(readWholeFile(contract::kSkyBitmapPath),
+              readWholeFile(SORAVANE_SOURCE_DIR "/saver/resources/sky.bmp"));
+    EXPECT_TRUE(readWholeFile(contract::kModelPath) == readWholeFile(folder.file("Soravane.data")));
 
     HWND saverForm = FindWindowA(nullptr, contract::kSaverWindowTitle);
     ASSERT_NE(saverForm, nullptr);
@@ -190,7 +183,7 @@ TEST_F(Saver, WhenTheSceneCannotRunTheRunEndsAtItsFirstLooks) {
     // A scene program that Windows cannot start, and one that starts but finds no model and
     // ends without a window: neither leaves the saver waiting for the start-up limit.
     for (const char* broken : {"Soravane.dll", "Soravane.data"}) {
-        ASSERT_TRUE(e2e::writeFile(folder.file(broken), "not what it should be"));
+        ASSERT_TRUE(writeWholeFile(folder.file(broken), "not what it should be"));
         saver = folder.startSaver("/s");
         EXPECT_EQ(saver.waitForExit(10000), 0) << broken;
         EXPECT_TRUE(e2e::fileExists(contract::kGroundBitmapPath)) << broken;
@@ -229,7 +222,7 @@ TEST_F(Saver, APreviewShowsInsideTheNamedHostUntilTheHostIsDestroyed) {
 
 TEST_F(Saver, TheDialogSavesTheChosenFileBesideTheSaverAndEnds) {
     const std::string song = folder.file("song.mp3");
-    ASSERT_TRUE(e2e::writeFile(song, "ID3"));
+    ASSERT_TRUE(writeWholeFile(song, "ID3"));
     saver = folder.startSaver("/c:1234");
     HWND dialog = e2e::waitForWindow(contract::kDialogWindowTitle, kTimeoutMs);
     ASSERT_NE(dialog, nullptr);
@@ -270,12 +263,12 @@ TEST_F(Saver, AWavFileChosenInTheSettingsLoopsWhileTheSceneRuns) {
     // silence at 8000 Hz, in a file name with blanks and mixed letter case.
     using namespace std::string_literals;
     const std::string music = folder.file("Loop Music.Wav");
-    ASSERT_TRUE(e2e::writeFile(music,
+    ASSERT_TRUE(writeWholeFile(music,
                                "RIFF\x64\x1F\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1F\0\0"
                                "\x40\x1F\0\0\x01\0\x08\0data\x40\x1F\0\0"s +
                                    std::string(8000, '\x80')));
     ASSERT_TRUE(
-        e2e::writeFile(folder.file("Soravane.ini"),
+        writeWholeFile(folder.file("Soravane.ini"),
                        "[Section]\r\n"s + kModeKey + "= 2\r\n" + kFileKey + "=" + music + "\r\n"));
     HWND scene = startRun("/s");
     ASSERT_NE(scene, nullptr);

@@ -5,8 +5,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "saver/runtime/files.h"
@@ -17,6 +15,7 @@
 #include "saver/settings/win32_file_port.h"
 #include "scene/bitmap/bitmap_decoder.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/whole_files.h"
 
 namespace {
 
@@ -24,35 +23,16 @@ const std::string kModeKey = "BGM\x8B\xE6\x95\xAA";
 const std::string kRepeatKey = "BGM\xD8\xCB\xDF\xB0\xC4";
 const std::string kFileKey = "BGM\xCC\xA7\xB2\xD9";
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::uint32_t Field(const std::string& bytes, std::size_t offset, std::size_t size) {
     std::uint32_t value = 0;
     std::memcpy(&value, bytes.data() + offset, size);
     return value;
 }
 
-// The value on the line of `key`, without the blank Windows keeps after "=" (Wine drops it).
-std::string ValueOnLine(const std::string& bytes, const std::string& key) {
-    const std::size_t line = bytes.find("\n" + key + "=");
-    if (line == std::string::npos) {
-        return "(no line for the key)";
-    }
-    const std::size_t start = bytes.find_first_not_of(' ', line + key.size() + 2);
-    return bytes.substr(start, bytes.find_first_of("\r\n", start) - start);
-}
-
 TEST(FilesWin32, FileExistsForReadableFilesOnly) {
     TempFolder temp;
     const std::string file = temp.file("Soravane.dll");
-    WriteBytes(file, "MZ");
+    writeWholeFile(file, "MZ");
     const std::string folder = temp.file("Music");
     ASSERT_TRUE(CreateFolder(folder));
     EXPECT_FALSE(CreateFolder(folder));  // there already
@@ -76,18 +56,18 @@ TEST(FilesWin32, CopyReplacesAnOlderCopyButLeavesAReadOnlyOneAlone) {
     TempFolder temp;
     const std::string model = temp.file("Soravane.data");
     const std::string copy = temp.file("Skymere.data");
-    WriteBytes(model, std::string("MS3D000000\x04\0\0\0", 14));
-    WriteBytes(copy, "an older, longer model file");
+    writeWholeFile(model, std::string("MS3D000000\x04\0\0\0", 14));
+    writeWholeFile(copy, "an older, longer model file");
     EXPECT_TRUE(CopyFileOver(model, copy));
-    EXPECT_EQ(ReadBytes(copy), ReadBytes(model));
+    EXPECT_EQ(readWholeFile(copy), readWholeFile(model));
 
-    WriteBytes(copy, "kept");
+    writeWholeFile(copy, "kept");
     SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(CopyFileOver(model, copy));
-    EXPECT_EQ(ReadBytes(copy), "kept");
+    EXPECT_EQ(readWholeFile(copy), "kept");
     SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_FALSE(CopyFileOver(temp.file("missing.data"), copy));
-    EXPECT_EQ(ReadBytes(copy), "kept");
+    EXPECT_EQ(readWholeFile(copy), "kept");
 }
 
 TEST(FilesWin32, ASavedPictureIsA24BitBmpWithPaddedRowsBottomRowFirst) {
@@ -105,7 +85,7 @@ TEST(FilesWin32, ASavedPictureIsA24BitBmpWithPaddedRowsBottomRowFirst) {
     }
     const std::string path = temp.file("Skymere1.bmp");
     ASSERT_TRUE(SavePicture(picture, path));
-    const std::string file = ReadBytes(path);
+    const std::string file = readWholeFile(path);
     ASSERT_EQ(file.size(), 14u + 40u + 16u * 3u);
     EXPECT_EQ(file.substr(0, 2), "BM");
     EXPECT_EQ(Field(file, 2, 4), file.size());
@@ -134,14 +114,14 @@ TEST(FilesWin32, SavingNeverReplacesAReadOnlyFileNorLeavesAPartialOne) {
     PictureSurface picture;
     ASSERT_TRUE(picture.Resize(4, 4));
     const std::string path = temp.file("Skymere1.bmp");
-    WriteBytes(path, "the older snapshot");
+    writeWholeFile(path, "the older snapshot");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(SavePicture(picture, path));
-    EXPECT_EQ(ReadBytes(path), "the older snapshot");
+    EXPECT_EQ(readWholeFile(path), "the older snapshot");
     EXPECT_EQ(GetFileAttributesA((path + ".partial").c_str()), INVALID_FILE_ATTRIBUTES);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(SavePicture(picture, path));
-    EXPECT_EQ(ReadBytes(path).size(), 14u + 40u + 12u * 4u);
+    EXPECT_EQ(readWholeFile(path).size(), 14u + 40u + 12u * 4u);
 
     EXPECT_FALSE(SavePicture(PictureSurface(), temp.file("empty.bmp")));
     EXPECT_FALSE(SavePicture(picture, temp.file("missing\\Skymere1.bmp")));
@@ -152,15 +132,15 @@ TEST(FilesWin32, SettingsKeepTheKeysAsCodePage932BytesAndLoadBack) {
     const std::string folder = temp.file("saver");
     ASSERT_TRUE(CreateFolder(folder));
     const std::string music = temp.file("my song.mp3");
-    WriteBytes(music, "ID3");
+    writeWholeFile(music, "ID3");
     Win32FilePort port;
     ASSERT_TRUE(SaveSettings(port, folder, {.BGMMode = 2, .BGMRepeat = 3, .BGMFile = music}));
 
-    const std::string bytes = ReadBytes(folder + "\\Soravane.ini");
+    const std::string bytes = readWholeFile(folder + "\\Soravane.ini");
     EXPECT_EQ(bytes.rfind("[Section]", 0), 0u);
-    EXPECT_EQ(ValueOnLine(bytes, kModeKey), "2");
-    EXPECT_EQ(ValueOnLine(bytes, kRepeatKey), "3");
-    EXPECT_EQ(ValueOnLine(bytes, kFileKey), music);
+    EXPECT_EQ(profileValue(bytes, kModeKey), "2");
+    EXPECT_EQ(profileValue(bytes, kRepeatKey), "3");
+    EXPECT_EQ(profileValue(bytes, kFileKey), music);
     SharedState loaded;
     LoadSettings(port, folder, loaded);
     EXPECT_EQ(loaded.BGMMode, 2);
