@@ -82,24 +82,17 @@ DWORD pixelAt(const RgbImage& image, int x, int y) {
            static_cast<DWORD>(image.pixels[at + 1]) << 8 | image.pixels[at + 2];
 }
 
-SharedInput::SharedInput(HWND window) {
-    otherThread_ = window != nullptr ? GetWindowThreadProcessId(window, nullptr) : 0;
+std::optional<int> cursorDisplayCount(HWND window) {
+    const DWORD thread = window != nullptr ? GetWindowThreadProcessId(window, nullptr) : 0;
     MSG message;
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // this thread needs a message queue
-    attached_ =
-        otherThread_ != 0 && AttachThreadInput(GetCurrentThreadId(), otherThread_, TRUE) != FALSE;
-}
-
-SharedInput::~SharedInput() {
-    if (attached_) {
-        AttachThreadInput(GetCurrentThreadId(), otherThread_, FALSE);
+    if (thread == 0 || !AttachThreadInput(GetCurrentThreadId(), thread, TRUE)) {
+        return std::nullopt;
     }
-}
-
-int SharedInput::cursorDisplayCount() const {
     // Showing returns the new count; hiding again leaves the count as it was.
     const int count = ShowCursor(TRUE) - 1;
     ShowCursor(FALSE);
+    AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
     return count;
 }
 

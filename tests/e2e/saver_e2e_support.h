@@ -54,21 +54,8 @@ std::optional<RgbImage> readBitmap(const std::string& path);
 // The pixel at (x, y), y counted from the top, as 0x00RRGGBB.
 DWORD pixelAt(const RgbImage& image, int x, int y);
 
-// Shares this thread's input state with the thread that owns `window` while it lives, so that
-// the cursor's display count of that thread can be read, also after the thread has gone.
-class SharedInput {
-public:
-    explicit SharedInput(HWND window);
-    ~SharedInput();
-    SharedInput(const SharedInput&) = delete;
-    SharedInput& operator=(const SharedInput&) = delete;
-
-    bool attached() const { return attached_; }
-    int cursorDisplayCount() const;  // negative: hidden
-
-private:
-    DWORD otherThread_ = 0;
-    bool attached_ = false;
-};
+// The cursor's display count of the thread that owns `window` (negative: hidden), read by
+// sharing that thread's input state for a moment; nothing when it cannot be shared.
+std::optional<int> cursorDisplayCount(HWND window);
 
 }  // namespace e2e
