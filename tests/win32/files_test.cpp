@@ -123,6 +123,12 @@ TEST(FilesWin32, SavingNeverReplacesAReadOnlyFileNorLeavesAPartialOne) {
     EXPECT_TRUE(SavePicture(picture, path));
     EXPECT_EQ(readWholeFile(path).size(), 14u + 40u + 12u * 4u);
 
+    // A target another program holds open: the picture is written beside it and then removed.
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_FALSE(SavePicture(picture, path));
+    CloseHandle(held);
+    EXPECT_EQ(GetFileAttributesA((path + ".partial").c_str()), INVALID_FILE_ATTRIBUTES);
+
     EXPECT_FALSE(SavePicture(PictureSurface(), temp.file("empty.bmp")));
     EXPECT_FALSE(SavePicture(picture, temp.file("missing\\Skymere1.bmp")));
 }
@@ -147,9 +153,10 @@ TEST(FilesWin32, SettingsKeepTheKeysAsCodePage932BytesAndLoadBack) {
     EXPECT_EQ(loaded.BGMRepeat, 3);
     EXPECT_EQ(loaded.BGMFile, music);
 
-    // Long values come back whole (up to the largest Wine's profile functions take).
-    const std::string longValue = "C:\\" + std::string(32763, 'm');
-    ASSERT_TRUE(port.WriteIni("Section", kFileKey, longValue, folder + "\\Soravane.ini"));
+    // A value longer than the first reading buffer comes back whole.
+    const std::string longValue = "C:\\" + std::string(40000, 'm');
+    writeWholeFile(folder + "\\Soravane.ini",
+                   "[Section]\r\n" + kFileKey + "=" + longValue + "\r\n");
     EXPECT_TRUE(port.ReadIni("Section", kFileKey, folder + "\\Soravane.ini") == longValue);
 
     EXPECT_FALSE(SaveSettings(port, temp.file("missing"), loaded));
