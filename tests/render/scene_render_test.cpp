@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <filesystem>
 #include <string>
 #include <tuple>
 
@@ -89,42 +88,26 @@ private:
 const Rgb kBlue{0, 0, 255}, kCyan{0, 255, 255}, kRed{255, 0, 0}, kGreen{0, 255, 0},
     kMagenta{255, 0, 255}, kYellow{255, 255, 0};
 
-// The scene's start with its own work-folder pictures: a blue sky with a cyan band along its
-// top rows, a ground of four coloured quadrants, and a 2 x 2 smoke puff without red whose
-// 6-byte rows are not whole words.
-class SceneStart : public RenderTest {
-protected:
-    void TearDown() override { releaseScene(world); }
-    bool writePictures() {
-        return writeTestBmp(sky, 16, 16, [](int, int y) { return y < 4 ? kCyan : kBlue; }) &&
-               writeTestBmp(ground, 16, 16,
-                            [](int x, int y) {
-                                return y < 8 ? (x < 8 ? kMagenta : kYellow)
-                                             : (x < 8 ? kRed : kGreen);
-                            }) &&
-               writeTestBmp(smoke, 2, 2, [](int x, int y) {
-                   return Rgb{0, static_cast<uint8_t>(y == 0 ? 255 : 128 * x),
-                              static_cast<uint8_t>(64 + 191 * x * (1 - y))};
-               });
-    }
-    SnapshotPaths paths() const { return {sky.c_str(), ground.c_str(), smoke.c_str()}; }
-
-    const std::string sky = folder.file("Skymere3.bmp"), ground = folder.file("Skymere1.bmp"),
-                      smoke = folder.file("Skymere2.bmp");
-    Ms3dModel model;
-    World world;
-};
-
-// The scene started with those pictures and the jet model in a 64 x 64 window.
-class SceneDrawing : public SceneStart {
+// The scene started with the jet model in a 64 x 64 window and its own work-folder pictures:
+// a blue sky with a cyan band along its top rows, a ground of four coloured quadrants, and a
+// 2 x 2 smoke puff without red whose 6-byte rows are not whole words.
+class SceneDrawing : public RenderTest {
 protected:
     void SetUp() override {
-        SceneStart::SetUp();
+        RenderTest::SetUp();
         ASSERT_TRUE(model.load(SORAVANE_SOURCE_DIR "/data/Soravane.data"));
-        ASSERT_TRUE(writePictures());
+        ASSERT_TRUE(writeTestBmp(sky, 16, 16, [](int, int y) { return y < 4 ? kCyan : kBlue; }));
+        ASSERT_TRUE(writeTestBmp(ground, 16, 16, [](int x, int y) {
+            return y < 8 ? (x < 8 ? kMagenta : kYellow) : (x < 8 ? kRed : kGreen);
+        }));
+        ASSERT_TRUE(writeTestBmp(smoke, 2, 2, [](int x, int y) {
+            return Rgb{0, static_cast<uint8_t>(y == 0 ? 255 : 128 * x),
+                       static_cast<uint8_t>(64 + 191 * x * (1 - y))};
+        }));
         resizeScene(64, 64);
-        ASSERT_TRUE(initScene(world, model, paths()));
+        ASSERT_TRUE(initScene(world, model, {sky.c_str(), ground.c_str(), smoke.c_str()}));
     }
+    void TearDown() override { releaseScene(world); }
 
     // Looking straight down at (x, z), `span` units across the window, -z up the window.
     void lookDown(double x, double z, double span) {
@@ -143,6 +126,11 @@ protected:
         return pixel(static_cast<int>(((x - world.eye.x) / span_ + 0.5) * 64),
                      static_cast<int>(((world.eye.z - z) / span_ + 0.5) * 64));
     }
+
+    const std::string sky = folder.file("Skymere3.bmp"), ground = folder.file("Skymere1.bmp"),
+                      smoke = folder.file("Skymere2.bmp");
+    Ms3dModel model;
+    World world;
 
 private:
     double span_ = 1;
@@ -322,65 +310,35 @@ TEST_F(SceneDrawing, ResizeSetsTheViewportAndA45DegreePerspective) {
     EXPECT_EQ(std::tuple(viewport[2], viewport[3]), std::tuple(640, 1));
     GLdouble projection[16] = {};
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    const double f = 1 / std::tan(22.5 * 3.14159265358979 / 180);
-    EXPECT_NEAR(projection[5], f, 1e-6);
-    EXPECT_NEAR(projection[0] * 640, f, 1e-5);
+    EXPECT_NEAR(projection[5], 1 / std::tan(22.5 * 3.14159265358979 / 180), 1e-6);
+    EXPECT_NEAR(projection[0] * 640, projection[5], 1e-5);
     EXPECT_NEAR(projection[10], -2000.1 / 1999.9, 1e-6);  // from 0.1 to 2000
-    EXPECT_EQ(integer(GL_MATRIX_MODE), GL_MODELVIEW);
 }
 
-// The colour of texel (x, y) of level 0 of the texture `name`, `width` texels wide.
-Rgb texel(uint32_t name, int x, int y, int width) {
-    glBindTexture(GL_TEXTURE_2D, name);
-    std::vector<Rgb> texels(static_cast<size_t>(width) * width);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
-    return texels[static_cast<size_t>(y * width + x)];
-}
-
-TEST_F(SceneStart, WorkFolderBitmapsBecomeTexturesAndTheWorldAndStateStart) {
-    ModelData square = squareModel();
-    square.materials[1].textureFile = smoke;
-    ASSERT_TRUE(model.load(folder.write("square.ms3d", writeMs3d(square)).c_str()));
-    ASSERT_TRUE(writePictures());
-    ASSERT_TRUE(initScene(world, model, paths()));
-    EXPECT_EQ(texel(world.textures[kSkyTexture], 0, 0, 16), kBlue);  // rows from the bottom
-    EXPECT_EQ(texel(world.textures[kSmokeTexture], 0, 0, 2), (Rgb{0, 0, 64}));  // 6-byte rows
-    EXPECT_EQ(texel(world.textures[kSmokeTexture], 1, 1, 2), kCyan);
-    EXPECT_EQ(texel(world.textures[kGroundTexture], 15, 0, 16), kGreen);
-    GLint minFilter = 0;
+TEST_F(SceneDrawing, StartSetsTheStateEveryFrameReliesOn) {
+    GLint minFilter = 0;  // of the last snapshot texture made
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
     EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_NEAREST);
-    EXPECT_EQ(world.textures[kExplosionTexture], 0u);
-    EXPECT_NE(model.data().materials[1].textureId, 0u);
-    EXPECT_NE(world.skyQuadric, nullptr);
-
-    EXPECT_EQ(std::tuple(world.jet.y, world.smokePuffs[1023].life, world.groundPoints[63][0].x),
-              std::tuple(10, -1, 7936));
     // Lighting itself is on only around the jet.
     EXPECT_EQ(std::tuple(on(GL_DEPTH_TEST), integer(GL_DEPTH_FUNC), integer(GL_SHADE_MODEL),
                          on(GL_LIGHT0), on(GL_LIGHTING)),
               std::tuple(true, GL_LEQUAL, GL_SMOOTH, true, false));
-
     const SnapshotPaths work = workFolderSnapshotPaths();  // the saver's sky, desktop and puff
     EXPECT_EQ(std::string(work.sky) + work.ground + work.smoke,
               R"(C:\qorvin\Skymere3.bmpC:\qorvin\Skymere1.bmpC:\qorvin\Skymere2.bmp)");
 }
 
-TEST_F(SceneStart, MissingBitmapsLeaveTheirSlotsEmptyAndNoneRefusesToStart) {
-    EXPECT_FALSE(initScene(world, model, paths()));
-    EXPECT_EQ(std::tuple(world.jet.y, world.smokePuffs[0].life, world.skyQuadric),
-              std::tuple(0, 0, nullptr));  // nothing touched
-    EXPECT_FALSE(on(GL_DEPTH_TEST));
-
+TEST_F(SceneDrawing, MissingBitmapsLeaveTheirSlotsEmptyAndNoneRefusesToStart) {
     RecordingErrorBox errors;
-    ASSERT_TRUE(writePictures());
-    std::filesystem::remove(sky);
-    std::filesystem::remove(smoke);
-    ASSERT_TRUE(initScene(world, model, paths()));
-    EXPECT_EQ(std::tuple(world.textures[0] == 0, world.textures[1] == 0, world.textures[2] == 0),
-              std::tuple(true, false, true));
-    EXPECT_EQ(loadBitmapIfPresent(nullptr), nullptr);
+    World fresh;
+    const std::string none = folder.file("none.bmp");
+    EXPECT_FALSE(initScene(fresh, model, {none.c_str(), none.c_str(), nullptr}));
+    EXPECT_EQ(std::tuple(fresh.jet.y, fresh.smokePuffs[0].life, fresh.skyQuadric),
+              std::tuple(0, 0, nullptr));  // nothing touched
+    ASSERT_TRUE(initScene(fresh, model, {none.c_str(), ground.c_str(), nullptr}));
+    releaseScene(fresh);
+    EXPECT_EQ(std::tuple(fresh.textures[0], fresh.textures[1] == 0, fresh.textures[2]),
+              std::tuple(0u, false, 0u));
     EXPECT_TRUE(errors.shown.empty()) << "a missing file is no error";
 }
 
@@ -428,19 +386,11 @@ TEST_F(ModelDrawing, MeshWithoutMaterialKeepsTheColoursButNotTheTexture) {
     data.materials[1].diffuse[0] = 1;     // yellow: orange with the pink texture
     data.meshes = {{1, {0}}, {-1, {1}}};  // the lower right half, then the upper left half
     glEnable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);  // the last mesh turns it off; the model turns it back on
     loadAndDraw();
     EXPECT_LT(pixel(56, 4).g, 160);
     EXPECT_GT(pixel(4, 56).g, 200);
-}
-
-TEST_F(ModelDrawing, LeavesTheTextureSwitchAsItFoundIt) {
-    for (const bool enabled : {false, true}) {
-        // The last mesh drawn has a texture when the switch was off, none when it was on.
-        data.meshes = {{enabled ? 1 : 0, {0}}, {enabled ? -1 : 1, {1}}};
-        enabled ? glEnable(GL_TEXTURE_2D) : glDisable(GL_TEXTURE_2D);
-        loadAndDraw();
-        EXPECT_EQ(on(GL_TEXTURE_2D), enabled);
-    }
+    EXPECT_TRUE(on(GL_TEXTURE_2D));
 }
 
 TEST_F(ModelDrawing, ShowsItsTexturePictureUprightAndSmoothlyMagnified) {
@@ -467,33 +417,28 @@ TEST_F(ModelDrawing, ShowsItsTexturePictureUprightAndSmoothlyMagnified) {
     EXPECT_NEAR(pixel(32, 22).g, 140, 20);  // between the lower two rows: blended
 }
 
-TEST(ModelLoading, FailuresLeaveTheModelEmptyAndCreateNoFile) {
-    TempFolder folder;
-    Ms3dModel model;
-    std::vector<uint8_t> bytes = writeMs3d(squareModel());
+TEST_F(ModelDrawing, FailedLoadsLeaveTheModelEmpty) {
+    std::vector<uint8_t> bytes = writeMs3d(data);
     ASSERT_TRUE(model.load(folder.write("good.ms3d", bytes).c_str()));
     bytes.resize(bytes.size() / 2);
-    for (const std::string& path :
-         {folder.write("cut.ms3d", bytes), folder.file("absent.ms3d"), folder.file("")}) {
+    for (const std::string& path : {folder.write("cut.ms3d", bytes), folder.file("absent")}) {
         EXPECT_FALSE(model.load(path.c_str())) << path;
         EXPECT_TRUE(model.data().vertices.empty() && model.data().triangles.empty() &&
                     model.data().meshes.empty() && model.data().materials.empty());
     }
     EXPECT_FALSE(model.load(nullptr));
-    EXPECT_FALSE(std::filesystem::exists(folder.file("absent.ms3d")));
 }
 
-TEST_F(ModelDrawing, MaterialTexturesNeedACurrentContext) {
-    data.materials.push_back(data.materials[1]);
-    data.materials[2].textureFile = folder.file("missing.bmp");
+TEST_F(ModelDrawing, TexturesLoadedWithoutAContextComeWithTheScenesStart) {
     const std::string file = folder.write("m.ms3d", writeMs3d(data));
     OSMesaMakeCurrent(nullptr, nullptr, 0, 0, 0);  // as when the program loads its model
     ASSERT_TRUE(model.load(file.c_str()));
-    const auto id = [&](size_t material) { return model.data().materials[material].textureId; };
-    EXPECT_EQ(std::tuple(id(0), id(1), id(2)), std::tuple(0u, 0u, 0u));
+    EXPECT_EQ(model.data().materials[1].textureId, 0u);
     ASSERT_TRUE(makeCurrent());
-    model.loadMaterialTextures();
-    EXPECT_EQ(std::tuple(id(0), glIsTexture(id(1)), id(2)), std::tuple(0u, GL_TRUE, 0u));
+    World world;
+    ASSERT_TRUE(initScene(world, model, {data.materials[1].textureFile.c_str(), nullptr, nullptr}));
+    releaseScene(world);
+    EXPECT_EQ(glIsTexture(model.data().materials[1].textureId), GL_TRUE);
 }
 
 }  // namespace
