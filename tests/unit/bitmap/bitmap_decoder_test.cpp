@@ -16,23 +16,20 @@
 namespace {
 
 // Bitmap files built field by field, so that each case states the bytes it feeds the reader.
-// The setters return the bitmap: TestBitmap(2, 1, 4, bits, colours).bare().used(16).
-struct TestBitmap {
-    TestBitmap(int32_t w, int32_t h, uint16_t depth, std::vector<uint8_t> b,
-               std::vector<uint32_t> table = {})
+// The setters return the bitmap: Bmp(2, 1, 4, bits, colours).bare().used(16).
+struct Bmp {
+    Bmp(int32_t w, int32_t h, uint16_t depth, std::vector<uint8_t> b,
+        std::vector<uint32_t> table = {})
         : width(w), height(h), bitCount(depth), colours(std::move(table)), bits(std::move(b)) {}
 
-    TestBitmap& bare() { return fileHeader = false, *this; }  // no 14-byte "BM" header
-    TestBitmap& core() { return headerSize = 12, *this; }
-    TestBitmap& rle(uint32_t kind, uint32_t size = 0) {
+    Bmp& bare() { return fileHeader = false, *this; }  // no 14-byte "BM" header
+    Bmp& core() { return headerSize = 12, *this; }
+    Bmp& rle(uint32_t kind, uint32_t size = 0) {
         return compression = kind, imageSize = size, *this;
     }
-    TestBitmap& bitfields(std::vector<uint32_t> m = {}) {
-        return compression = 3, masks = m, *this;
-    }
-    TestBitmap& used(uint32_t count) { return coloursUsed = count, *this; }
-    TestBitmap& bitsAt(uint32_t offset) { return bitsOffset = offset, *this; }
-    TestBitmap& cut(size_t size) { return length = size, *this; }  // the file's first bytes
+    Bmp& bitfields(std::vector<uint32_t> m = {}) { return compression = 3, masks = m, *this; }
+    Bmp& used(uint32_t count) { return coloursUsed = count, *this; }
+    Bmp& cut(size_t size) { return length = size, *this; }  // the file's first bytes
 
     bool fileHeader = true;
     uint32_t headerSize = 40;
@@ -42,11 +39,10 @@ struct TestBitmap {
     std::vector<uint32_t> masks;    // right after the header's first 40 bytes
     std::vector<uint32_t> colours;  // 0xRRGGBB
     std::vector<uint8_t> bits;
-    uint32_t bitsOffset = 0;  // 0: right after the colour table
     size_t length = SIZE_MAX;
 };
 
-inline std::vector<uint8_t> buildBitmap(const TestBitmap& bitmap) {
+std::vector<uint8_t> buildBitmap(const Bmp& bitmap) {
     std::vector<uint8_t> dib, file;
     const auto put = [](std::vector<uint8_t>& out, uint32_t value, int bytes) {
         for (int i = 0; i < bytes; ++i) {
@@ -76,7 +72,7 @@ inline std::vector<uint8_t> buildBitmap(const TestBitmap& bitmap) {
         file = {'B', 'M'};
         put(file, offset + static_cast<uint32_t>(bitmap.bits.size()), 4);
         put(file, 0, 4);
-        put(file, bitmap.bitsOffset != 0 ? bitmap.bitsOffset : offset, 4);
+        put(file, offset, 4);
     }
     file.insert(file.end(), dib.begin(), dib.end());
     file.insert(file.end(), bitmap.bits.begin(), bitmap.bits.end());
@@ -86,13 +82,12 @@ inline std::vector<uint8_t> buildBitmap(const TestBitmap& bitmap) {
 }
 
 using enum BitmapError;
-using Bmp = TestBitmap;
 using Bytes = std::vector<uint8_t>;
 
 struct Case {
     const char* name;
     BitmapError error;
-    TestBitmap bitmap;
+    Bmp bitmap;
     std::vector<uint32_t> pixels = {};  // 0xRRGGBB, bottom row first, when the file decodes
     uint64_t limit = kMaxBitmapPictureBytes;
 };
@@ -100,15 +95,14 @@ void PrintTo(const Case& c, std::ostream* out) {
     *out << c.name;
 }
 
-// Colours that all differ, so that a table read too long or too short shows.
-std::vector<uint32_t> distinctColours(uint32_t count) {
+// 256 colours that all differ, so that a table read too long or too short shows.
+const std::vector<uint32_t> C = [] {
     std::vector<uint32_t> colours;
-    for (uint32_t i = 0; i < count; ++i) {
+    for (uint32_t i = 0; i < 256; ++i) {
         colours.push_back(i << 16 | (255 - i) << 8 | 0x40);
     }
     return colours;
-}
-const std::vector<uint32_t> C = distinctColours(256);
+}();
 const std::vector<uint32_t> k16(C.begin(), C.begin() + 16);
 const Bytes kZeros(4);
 const uint32_t W = 0xFFFFFF;
@@ -154,20 +148,13 @@ const Case kCases[] = {
      rle8({4, 0, 0, 0, 4, 0, 0, 1}).rle(1, 4)},
     // Spoilt headers (beyond the suite's bad files).
     {"width 0", ConversionError, Bmp(0, 1, 24, kZeros)},
-    {"height 0", ConversionError, Bmp(1, 0, 24, kZeros)},
-    {"24-bit RLE", ConversionError, Bmp(1, 1, 24, kZeros).rle(1)},
-    {"JPEG", ConversionError, Bmp(1, 1, 24, kZeros).rle(4)},
     {"24-bit bit fields", ConversionError, Bmp(1, 1, 24, kZeros).bitfields({255, 255, 255})},
     {"bits a byte short", ConversionError, Bmp(2, 2, 24, Bytes(15))},
-    {"bits past the end", ConversionError, Bmp(1, 1, 24, kZeros).bitsAt(4096)},
     {"masks cut off", ConversionError, Bmp(1, 1, 16, {}).bitfields().bare()},
     {"at the size limit", None, Bmp(2, 2, 24, Bytes(16)), {0, 0, 0, 0}, 12},
     {"past the size limit", OutOfMemory, Bmp(2, 2, 24, Bytes(16)), {}, 11},
     // Files too short for their headers.
-    {"empty", UnknownFormat, Bmp(1, 1, 24, kZeros).cut(0)},
-    {"file header alone", UnknownFormat, Bmp(1, 1, 24, kZeros).cut(2)},
     {"3 bytes", UnknownFormat, Bmp(1, 1, 24, kZeros).core().bare().cut(3)},
-    {"core header cut", ConversionError, Bmp(1, 1, 24, kZeros).core().bare().cut(8)},
     {"info header cut", ConversionError, Bmp(1, 1, 24, kZeros).cut(14 + 16)},
 };
 
@@ -190,8 +177,8 @@ INSTANTIATE_TEST_SUITE_P(Files, BitmapDecoder, testing::ValuesIn(kCases));
 
 TEST(BitmapFile, ReadsAFileLargerThanOneReadAtATime) {
     TempFolder folder;
-    TestBitmap big(200, 120, 24, std::vector<uint8_t>(200 * 3 * 120, 0x11));  // 72,000 bytes
-    big.bits.back() = 0x99;  // the top right pixel's red
+    Bmp big(200, 120, 24, std::vector<uint8_t>(200 * 3 * 120, 0x11));  // 72,000 bytes
+    big.bits.back() = 0x99;                                            // the top right pixel's red
     const std::unique_ptr<RgbImage> image =
         readBitmapFile(folder.write("big.bmp", buildBitmap(big)).c_str());
     ASSERT_TRUE(image);
