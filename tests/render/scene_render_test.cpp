@@ -63,11 +63,6 @@ protected:
         return matching;
     }
     static bool on(GLenum capability) { return glIsEnabled(capability) == GL_TRUE; }
-    static GLint integer(GLenum name) {
-        GLint values[4] = {};
-        glGetIntegerv(name, values);
-        return values[0];
-    }
 
     TempFolder folder;
 
@@ -260,10 +255,13 @@ TEST_F(SceneDrawing, StartSetsTheStateEveryFrameReliesOn) {
     GLint minFilter = 0;  // of the last snapshot texture made
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
     EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_NEAREST);
+    GLint depthFunction = 0, shadeModel = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &depthFunction);
+    glGetIntegerv(GL_SHADE_MODEL, &shadeModel);
     // Lighting itself is on only around the jet.
-    EXPECT_EQ(std::tuple(on(GL_DEPTH_TEST), integer(GL_DEPTH_FUNC), integer(GL_SHADE_MODEL),
-                         on(GL_LIGHT0), on(GL_LIGHTING)),
-              std::tuple(true, GL_LEQUAL, GL_SMOOTH, true, false));
+    EXPECT_EQ(
+        std::tuple(on(GL_DEPTH_TEST), depthFunction, shadeModel, on(GL_LIGHT0), on(GL_LIGHTING)),
+        std::tuple(true, GL_LEQUAL, GL_SMOOTH, true, false));
     const SnapshotPaths work = workFolderSnapshotPaths();  // the saver's sky, desktop and puff
     EXPECT_EQ(std::string(work.sky) + work.ground + work.smoke,
               R"(C:\qorvin\Skymere3.bmpC:\qorvin\Skymere1.bmpC:\qorvin\Skymere2.bmp)");
@@ -344,15 +342,11 @@ TEST_F(ModelDrawing, ShowsItsTexturePictureUprightAndSmoothlyMagnified) {
     glBindTexture(GL_TEXTURE_2D, 0);
     glColor3f(1, 1, 1);  // unlit: the picture shows as it is
     model.draw();
-    const struct {
-        int y;
-        bool red, green;
-    } rows[] = {{10, true, false}, {32, true, true}, {52, false, true}};
-    for (const auto& row : rows) {
-        const Rgb c = pixel(32, row.y);
-        EXPECT_EQ(c.r > 230, row.red) << row.y;
-        EXPECT_EQ(c.g > 230, row.green) << row.y;
-    }
+    const auto bright = [&](int y) {  // whether red and green are near full strength
+        return std::pair(pixel(32, y).r > 230, pixel(32, y).g > 230);
+    };
+    EXPECT_EQ((std::vector{bright(10), bright(32), bright(52)}),
+              (std::vector<std::pair<bool, bool>>{{true, false}, {true, true}, {false, true}}));
     EXPECT_NEAR(pixel(32, 22).g, 140, 20);  // between the lower two rows: blended
 }
 

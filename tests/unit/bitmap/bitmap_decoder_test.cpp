@@ -18,12 +18,11 @@ namespace {
 // Bitmap files built field by field, so that each case states the bytes it feeds the reader.
 // The setters return the bitmap: Bmp(2, 1, 4, bits, colours).bare().used(16).
 struct Bmp {
-    Bmp(int32_t w, int32_t h, uint16_t depth, std::vector<uint8_t> b,
+    Bmp(uint32_t w, uint32_t h, uint32_t depth, std::vector<uint8_t> b,
         std::vector<uint32_t> table = {})
         : width(w), height(h), bitCount(depth), colours(std::move(table)), bits(std::move(b)) {}
 
     Bmp& bare() { return fileHeader = false, *this; }  // no 14-byte "BM" header
-    Bmp& core() { return headerSize = 12, *this; }
     Bmp& rle(uint32_t kind, uint32_t size = 0) {
         return compression = kind, imageSize = size, *this;
     }
@@ -32,9 +31,7 @@ struct Bmp {
     Bmp& cut(size_t size) { return length = size, *this; }  // the file's first bytes
 
     bool fileHeader = true;
-    uint32_t headerSize = 40;
-    int32_t width, height;
-    uint16_t bitCount;
+    uint32_t width, height, bitCount;
     uint32_t compression = 0, imageSize = 0, coloursUsed = 0;
     std::vector<uint32_t> masks;    // right after the header's first 40 bytes
     std::vector<uint32_t> colours;  // 0xRRGGBB
@@ -43,38 +40,37 @@ struct Bmp {
 };
 
 std::vector<uint8_t> buildBitmap(const Bmp& bitmap) {
-    std::vector<uint8_t> dib, file;
-    const auto put = [](std::vector<uint8_t>& out, uint32_t value, int bytes) {
+    // An info header (its size, width, height, one plane and the bit count, compression, image
+    // size, 2835 pixels a metre both ways, colours used and important), masks and colours.
+    const uint32_t planesAndBitCount = 1 | bitmap.bitCount << 16;
+    std::vector<uint32_t> header = {40,
+                                    bitmap.width,
+                                    bitmap.height,
+                                    planesAndBitCount,
+                                    bitmap.compression,
+                                    bitmap.imageSize,
+                                    2835,
+                                    2835,
+                                    bitmap.coloursUsed,
+                                    0};
+    header.insert(header.end(), bitmap.masks.begin(), bitmap.masks.end());
+    header.insert(header.end(), bitmap.colours.begin(), bitmap.colours.end());
+    std::vector<uint8_t> file;
+    const auto put = [&file](uint32_t value, int bytes) {
         for (int i = 0; i < bytes; ++i) {
-            out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+            file.push_back(static_cast<uint8_t>(value >> (8 * i)));
         }
     };
-    const bool core = bitmap.headerSize == 12;
-    put(dib, bitmap.headerSize, 4);
-    put(dib, static_cast<uint32_t>(bitmap.width), core ? 2 : 4);
-    put(dib, static_cast<uint32_t>(bitmap.height), core ? 2 : 4);
-    put(dib, 1, 2);  // planes
-    put(dib, bitmap.bitCount, 2);
-    if (!core) {
-        for (uint32_t field :
-             {bitmap.compression, bitmap.imageSize, 2835u, 2835u, bitmap.coloursUsed, 0u}) {
-            put(dib, field, 4);
-        }
-        for (uint32_t mask : bitmap.masks) {
-            put(dib, mask, 4);
-        }
-    }
-    for (uint32_t colour : bitmap.colours) {
-        put(dib, colour, core ? 3 : 4);
-    }
     if (bitmap.fileHeader) {
-        const uint32_t offset = 14 + static_cast<uint32_t>(dib.size());
+        const uint32_t offset = 14 + 4 * static_cast<uint32_t>(header.size());
         file = {'B', 'M'};
-        put(file, offset + static_cast<uint32_t>(bitmap.bits.size()), 4);
-        put(file, 0, 4);
-        put(file, offset, 4);
+        put(offset + static_cast<uint32_t>(bitmap.bits.size()), 4);
+        put(0, 4);
+        put(offset, 4);
     }
-    file.insert(file.end(), dib.begin(), dib.end());
+    for (const uint32_t value : header) {
+        put(value, 4);
+    }
     file.insert(file.end(), bitmap.bits.begin(), bitmap.bits.end());
     // A fresh vector of exactly the bytes kept, so that AddressSanitizer sees any read past them.
     return {file.begin(),
@@ -116,7 +112,6 @@ const Case kCases[] = {
     // Without a file header the bits follow the header, its masks and its colour table.
     {"8 bits 256 colours", None, Bmp(1, 1, 8, {5, 0, 0, 0}, C).bare(), {C[5]}},
     {"8 bits 16 colours", None, Bmp(1, 1, 8, {5, 0, 0, 0}, k16).used(16).bare(), {C[5]}},
-    {"core header", None, Bmp(1, 1, 1, {0x80, 0, 0, 0}, {1, 0x445566}).core().bare(), {0x445566}},
     {"16-bit 5-6-5 masks",
      None,
      Bmp(3, 1, 16, {0, 0xF8, 0xE0, 7, 0, 4, 0, 0}).bitfields({0xF800, 0x7E0, 0x1F}).bare(),
@@ -154,7 +149,7 @@ const Case kCases[] = {
     {"at the size limit", None, Bmp(2, 2, 24, Bytes(16)), {0, 0, 0, 0}, 12},
     {"past the size limit", OutOfMemory, Bmp(2, 2, 24, Bytes(16)), {}, 11},
     // Files too short for their headers.
-    {"3 bytes", UnknownFormat, Bmp(1, 1, 24, kZeros).core().bare().cut(3)},
+    {"3 bytes", UnknownFormat, Bmp(1, 1, 24, kZeros).bare().cut(3)},
     {"info header cut", ConversionError, Bmp(1, 1, 24, kZeros).cut(14 + 16)},
 };
 
@@ -188,13 +183,7 @@ TEST(BitmapFile, ReadsAFileLargerThanOneReadAtATime) {
 
 TEST(BitmapFile, UnreadableFilesShowTheOpenFailureWithTheirWholePath) {
     TempFolder folder;
-    const std::string unreadable[] = {
-        folder.write("empty.bmp", {}),
-        folder.file("missing.bmp"),
-        folder.file(""),  // a folder opens but cannot be read
-        folder.file(std::string(5000, 'p') + "/long.bmp"),
-    };
-    for (const std::string& path : unreadable) {
+    for (const std::string& path : {folder.write("empty.bmp", {}), folder.file("missing.bmp")}) {
         RecordingErrorBox errors;
         EXPECT_EQ(readBitmapFile(path.c_str()), nullptr);
         EXPECT_EQ(errors.shown,

@@ -50,14 +50,6 @@ TEST(Ms3dParser, ReadsEveryRecordAndIgnoresWhatFollowsTheMaterials) {
     }
 }
 
-Bytes littleEndian(uint32_t value, size_t size) {
-    Bytes bytes;
-    for (size_t i = 0; i < size; ++i) {
-        bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
-    }
-    return bytes;
-}
-
 struct Patch {
     const char* name;
     size_t offset;
@@ -70,22 +62,18 @@ void PrintTo(const Patch& patch, std::ostream* out) {
 
 const size_t kLastIndex = kTriangle0 + kTriangleSize + kTriangleIndicesOffset + 4;
 const Patch kPatches[] = {
-    {"version 3", 10, littleEndian(3, 4), true},
-    {"version 2", 10, littleEndian(2, 4), false},
-    {"version 5", 10, littleEndian(5, 4), false},
+    {"version 3", 10, {3, 0, 0, 0}, true},
+    {"version 2", 10, {2, 0, 0, 0}, false},
+    {"version 5", 10, {5, 0, 0, 0}, false},
     {"identifier digit", 9, {'1'}, false},
     {"identifier case", 0, {'m'}, false},
-    {"vertex count", kHeaderSize, littleEndian(0xFFFF, 2), false},
-    {"triangle count", kTriangle0 - 2, littleEndian(0xFFFF, 2), false},
-    {"group count", kGroup0 - 2, littleEndian(0xFFFF, 2), false},
-    {"material count", kMaterial0 - 2, littleEndian(0xFFFF, 2), false},
-    {"one material more", kMaterial0 - 2, littleEndian(3, 2), false},  // animation short
-    {"index count", kGroup2 + kGroupCountOffset, littleEndian(0xFFFF, 2), false},
+    {"vertex count", kHeaderSize, {0xFF, 0xFF}, false},
+    {"one material more", kMaterial0 - 2, {3, 0}, false},  // the animation header is short
+    {"index count", kGroup2 + kGroupCountOffset, {0xFF, 0xFF}, false},
     {"the last vertex", kLastIndex, {3, 0}, true},
     {"vertex past the last", kLastIndex, {4, 0}, false},
     {"triangle past the last", kGroup1 + kGroupCountOffset + 2, {2, 0}, false},
     {"material past the last", kMaterial0 - 3, {2}, false},
-    {"material 127", kMaterial0 - 3, {127}, false},
     {"material -128 for none", kMaterial0 - 3, {0x80}, true},
     {"texture name without end", kMaterial0 + kMaterialTextureOffset, Bytes(128, 'a'), false},
     {"texture name of 127", kMaterial0 + kMaterialTextureOffset, Bytes(127, 'a'), true},
@@ -128,15 +116,6 @@ TEST_P(SampleMs3dFile, ReadsEveryRecord) {
     EXPECT_EQ(std::tuple(model->vertices.size(), model->triangles.size(), model->meshes.size(),
                          model->materials.size()),
               std::tuple(file.vertices, file.triangles, file.groups, file.materials));
-    // Modelling tools store unit normals; misread records would not give them.
-    for (const ModelTriangle& triangle : model->triangles) {
-        for (const auto& n : triangle.normals) {
-            EXPECT_NEAR(n[0] * n[0] + n[1] * n[1] + n[2] * n[2], 1.0, 0.02);
-        }
-    }
-    if (file.name == std::string("jeep1")) {
-        EXPECT_EQ(model->materials[0].textureFile, ".\\jeep1.jpg");
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AssimpTestModels, SampleMs3dFile, testing::ValuesIn(kSampleFiles),
