@@ -288,9 +288,8 @@ protected:
         glOrtho(0, 1, 0, 1, -1, 1);
         glMatrixMode(GL_MODELVIEW);
         glEnable(GL_LIGHT0);
-        data.materials[1].textureFile = folder.write("pink.bmp", encodeTestBmp(1, 1, [](int, int) {
-                                                         return Rgb{255, 128, 255};
-                                                     }));
+        data.materials[1].textureFile = folder.file("pink.bmp");
+        ASSERT_TRUE(writeSolidTestBmp(data.materials[1].textureFile, 1, 1, {255, 128, 255}));
     }
     void loadAndDraw() {
         ASSERT_TRUE(model.load(folder.write("m.ms3d", writeMs3d(data)).c_str()));
@@ -356,8 +355,7 @@ TEST_F(ModelDrawing, FailedLoadsLeaveTheModelEmpty) {
     bytes.resize(bytes.size() / 2);
     for (const std::string& path : {folder.write("cut.ms3d", bytes), folder.file("absent")}) {
         EXPECT_FALSE(model.load(path.c_str())) << path;
-        EXPECT_TRUE(model.data().vertices.empty() && model.data().triangles.empty() &&
-                    model.data().meshes.empty() && model.data().materials.empty());
+        EXPECT_EQ(writeMs3d(model.data()), writeMs3d(ModelData{})) << "left empty";
     }
 }
 

@@ -27,10 +27,8 @@ inline ModelData squareModel() {
         model.triangles.push_back(triangle);
     }
     model.meshes = {{0, {0, 1}}, {-1, {1}}, {1, {}}};
-    model.materials.resize(2);
-    model.materials[0] = {
-        {0.2f, 0, 0, 1}, {1, 0, 0, 1}, {0.5f, 0.5f, 0.5f, 1}, {0.1f, 0, 0, 1}, 32, 0, ""};
-    model.materials[1] = {{0, 0.2f, 0, 1},     {0, 1, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, 5, 0,
-                          "textures\\skin.bmp"};
+    model.materials = {
+        {{0.2f, 0, 0, 1}, {1, 0, 0, 1}, {0.5f, 0.5f, 0.5f, 1}, {0.1f, 0, 0, 1}, 32, 0, ""},
+        {{0, 0.2f, 0, 1}, {0, 1, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, 5, 0, "textures\\skin.bmp"}};
     return model;
 }

@@ -129,14 +129,12 @@ TEST(Flight, BankRollsInFor200FramesThenOut) {
               std::tuple(0, 0.2f, 40, 39.8f, 0, 401));
 }
 
-TEST(Camera, StaysWhileTheJetIsWithin400Horizontally) {
-    World world;
-    world.jet.x = 400;
-    world.eye = {0, 300, 0};  // height does not count
-    EXPECT_FALSE(replaceEyeIfFar(world));
-}
+TEST(Camera, StaysWithin400HorizontallyElseGetsANewEyeAndSpeedFromFourDraws) {
+    World near;
+    near.jet.x = 400;
+    near.eye = {0, 300, 0};  // height does not count
+    EXPECT_FALSE(replaceEyeIfFar(near));
 
-TEST(Camera, FarJetGetsANewEyeAndSpeedFromFourDraws) {
     const double _ = NAN;  // not steered
     const struct {
         std::vector<std::pair<int, int>> draws;
@@ -257,7 +255,6 @@ TEST(Smoke, PuffGrowsAndFadesForItsHundredFramesThenItsRecordIsFree) {
     for (int frame = 2; frame < 100; ++frame) {
         agePuff(puff);
     }
-    EXPECT_NEAR(puff.size, 1.98f, 1e-4);
     agePuff(puff);
     EXPECT_EQ(puff.life, -1);
 }
