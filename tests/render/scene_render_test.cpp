@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <filesystem>
 #include <string>
 #include <tuple>
 
@@ -34,10 +33,6 @@ void PrintTo(Rgb c, std::ostream* out) {
 
 namespace {
 
-inline bool isBlack(Rgb c) {
-    return c == Rgb{0, 0, 0};
-}
-
 // A context of 64 x 64 pixels with a 16-bit depth buffer like the scene's pixel format,
 // current on the test's thread.
 class RenderTest : public testing::Test {
@@ -56,28 +51,18 @@ protected:
         const uint8_t* p = &buffer_[static_cast<size_t>(y * 64 + x) * 4];
         return {p[0], p[1], p[2]};
     }
-    // How many pixels from (x0, y0) up to (x1, y1), every `step`th in each direction, match.
+    // How many pixels from (x0, y0) up to (x1, y1) match.
     template <typename Predicate>
-    int count(Predicate wanted, int x0 = 0, int y0 = 0, int x1 = 64, int y1 = 64, int step = 1) {
+    int count(Predicate wanted, int x0 = 0, int y0 = 0, int x1 = 64, int y1 = 64) {
         int matching = 0;
-        for (int y = y0; y < y1; y += step) {
-            for (int x = x0; x < x1; x += step) {
+        for (int y = y0; y < y1; ++y) {
+            for (int x = x0; x < x1; ++x) {
                 matching += wanted(pixel(x, y)) ? 1 : 0;
             }
         }
         return matching;
     }
     static bool on(GLenum capability) { return glIsEnabled(capability) == GL_TRUE; }
-    static GLint integer(GLenum name) {
-        GLint values[4] = {};
-        glGetIntegerv(name, values);
-        return values[0];
-    }
-    static std::array<float, 4> floats(GLenum name) {
-        std::array<float, 4> values{};
-        glGetFloatv(name, values.data());
-        return values;
-    }
 
     TempFolder folder;
 
@@ -89,42 +74,26 @@ private:
 const Rgb kBlue{0, 0, 255}, kCyan{0, 255, 255}, kRed{255, 0, 0}, kGreen{0, 255, 0},
     kMagenta{255, 0, 255}, kYellow{255, 255, 0};
 
-// The scene's start with its own work-folder pictures: a blue sky with a cyan band along its
-// top rows, a ground of four coloured quadrants, and a 2 x 2 smoke puff without red whose
-// 6-byte rows are not whole words.
-class SceneStart : public RenderTest {
-protected:
-    void TearDown() override { releaseScene(world); }
-    bool writePictures() {
-        return writeTestBmp(sky, 16, 16, [](int, int y) { return y < 4 ? kCyan : kBlue; }) &&
-               writeTestBmp(ground, 16, 16,
-                            [](int x, int y) {
-                                return y < 8 ? (x < 8 ? kMagenta : kYellow)
-                                             : (x < 8 ? kRed : kGreen);
-                            }) &&
-               writeTestBmp(smoke, 2, 2, [](int x, int y) {
-                   return Rgb{0, static_cast<uint8_t>(y == 0 ? 255 : 128 * x),
-                              static_cast<uint8_t>(64 + 191 * x * (1 - y))};
-               });
-    }
-    SnapshotPaths paths() const { return {sky.c_str(), ground.c_str(), smoke.c_str()}; }
-
-    const std::string sky = folder.file("Skymere3.bmp"), ground = folder.file("Skymere1.bmp"),
-                      smoke = folder.file("Skymere2.bmp");
-    Ms3dModel model;
-    World world;
-};
-
-// The scene started with those pictures and the jet model in a 64 x 64 window.
-class SceneDrawing : public SceneStart {
+// The scene started with the jet model in a 64 x 64 window and its own work-folder pictures:
+// a blue sky with a cyan band along its top rows, a ground of four coloured quadrants, and a
+// 2 x 2 smoke puff without red whose 6-byte rows are not whole words.
+class SceneDrawing : public RenderTest {
 protected:
     void SetUp() override {
-        SceneStart::SetUp();
+        RenderTest::SetUp();
         ASSERT_TRUE(model.load(SORAVANE_SOURCE_DIR "/data/Soravane.data"));
-        ASSERT_TRUE(writePictures());
+        ASSERT_TRUE(writeTestBmp(sky, 16, 16, [](int, int y) { return y < 4 ? kCyan : kBlue; }));
+        ASSERT_TRUE(writeTestBmp(ground, 16, 16, [](int x, int y) {
+            return y < 8 ? (x < 8 ? kMagenta : kYellow) : (x < 8 ? kRed : kGreen);
+        }));
+        ASSERT_TRUE(writeTestBmp(smoke, 2, 2, [](int x, int y) {
+            return Rgb{0, static_cast<uint8_t>(y == 0 ? 255 : 128 * x),
+                       static_cast<uint8_t>(64 + 191 * x * (1 - y))};
+        }));
         resizeScene(64, 64);
-        ASSERT_TRUE(initScene(world, model, paths()));
+        ASSERT_TRUE(initScene(world, model, {sky.c_str(), ground.c_str(), smoke.c_str()}));
     }
+    void TearDown() override { releaseScene(world); }
 
     // Looking straight down at (x, z), `span` units across the window, -z up the window.
     void lookDown(double x, double z, double span) {
@@ -144,6 +113,11 @@ protected:
                      static_cast<int>(((world.eye.z - z) / span_ + 0.5) * 64));
     }
 
+    const std::string sky = folder.file("Skymere3.bmp"), ground = folder.file("Skymere1.bmp"),
+                      smoke = folder.file("Skymere2.bmp");
+    Ms3dModel model;
+    World world;
+
 private:
     double span_ = 1;
 };
@@ -156,33 +130,22 @@ TEST_F(SceneDrawing, BillboardIsATexturedDiamondFacingTheEyeAddedToThePicture) {
     EXPECT_EQ(
         (std::vector{at(0.8, 0), at(0, 0.8), at(-0.8, 0), at(0, -0.8), at(1.2, 0), at(.6, .6)}),
         (std::vector{kRed, kGreen, kYellow, kMagenta, Rgb{}, Rgb{}}));
-    // An eye on the z-parallel line through the centre gives no square at all.
-    drawBillboard(world, {0, 0, 0}, 1, 1, 1, 1, 0, 0, 10, kExplosionTexture);
-    EXPECT_EQ(at(0.8, 0), kRed);
 
-    // Untextured, it adds its colour behind nearer surfaces and hides nothing.
+    // Untextured, it adds its colour and hides nothing behind it.
     lookDown(0, 0, 4);
-    const auto square = [](float y, float fromX, float toX, Rgb colour) {
-        glColor3ub(colour.r, colour.g, colour.b);
-        glBegin(GL_QUADS);
-        glVertex3f(fromX, y, -2);
-        glVertex3f(fromX, y, 2);
-        glVertex3f(toX, y, 2);
-        glVertex3f(toX, y, -2);
-        glEnd();
-    };
-    square(1, -2, 0, kGreen);  // above the left half
     glEnable(GL_BLEND);
     glEnable(GL_TEXTURE_2D);
     for (int i = 0; i < 2; ++i) {
         drawBillboard(world, {0, 0, 0}, 1, 0.25f, 0.5f, 0, 0, 500, 0, kExplosionTexture);
     }
-    EXPECT_EQ(at(-0.5, 0), kGreen);
     EXPECT_EQ(at(0.5, 0), (Rgb{128, 255, 0}));
-    EXPECT_EQ(std::tuple(on(GL_BLEND), on(GL_TEXTURE_2D), integer(GL_DEPTH_WRITEMASK)),
-              std::tuple(false, false, GL_TRUE));
-    EXPECT_EQ(floats(GL_CURRENT_COLOR), (std::array<float, 4>{0.25f, 0.5f, 0, 1}));
-    square(-1, 0, 2, kBlue);  // below the right half: the billboard wrote no depth
+    glColor3f(0, 0, 1);  // a blue square below the right half: the billboard wrote no depth
+    glBegin(GL_QUADS);
+    glVertex3f(0, -1, -2);
+    glVertex3f(0, -1, 2);
+    glVertex3f(2, -1, 2);
+    glVertex3f(2, -1, -2);
+    glEnd();
     EXPECT_EQ(at(0.5, 0), kBlue);
 }
 
@@ -196,14 +159,14 @@ TEST_F(SceneDrawing, SmokeAndExplosionsAddTheirColoursAndAge) {
     EXPECT_GT(std::min(puff.g, puff.b), 40);
 
     world.bullets[3] = {1, 0, 1.03125f, 0, 1.03125f, 0, 0, 0, 0};  // at a pixel's centre
-    const Bullet& exploding = world.bullets[5] = {0, 1, -1, 0, 1, 0, 0, 0, 0.05f};
+    world.bullets[5] = {0, 1, -1, 0, 1, 0, 0, 0, 0.05f};
     glColor3f(0, 0, 1);
     updateBullets(world);
     EXPECT_EQ(at(1.03125, 1.03125), (Rgb{255, 255, 255}));
     EXPECT_EQ(at(-1, 1), (Rgb{217, 0, 0}));  // progress 0.15: size 0.6, red 0.85
-    EXPECT_TRUE(isBlack(at(-1.7, 1)));
-    EXPECT_FLOAT_EQ(exploding.progress, 0.15f);
-    EXPECT_EQ(floats(GL_CURRENT_COLOR), (std::array<float, 4>{1, 1, 1, 1}));
+    GLfloat colour[4] = {};
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_EQ(std::vector(colour, colour + 4), std::vector<GLfloat>(4, 1));
 }
 
 TEST_F(SceneDrawing, GroundShowsTheSnapshotOnEachCellUpToItsFarCorner) {
@@ -216,8 +179,6 @@ TEST_F(SceneDrawing, GroundShowsTheSnapshotOnEachCellUpToItsFarCorner) {
     EXPECT_EQ((std::vector{at(7700, 7700), at(7910, 7700), at(7700, 7910), at(7910, 7910),
                            at(8064, 7744), at(7744, 8064), at(8064, 8064)}),
               (std::vector{kRed, kGreen, kMagenta, kYellow, Rgb{}, Rgb{}, Rgb{}}));
-    const Rgb middle = at(7808, 7750);  // magnified smoothly between quadrants
-    EXPECT_GT(std::min(middle.r, middle.g), 20);
 }
 
 TEST_F(SceneDrawing, SkyIsADomeAroundTheGroundBelowTheEye) {
@@ -234,71 +195,38 @@ TEST_F(SceneDrawing, SkyIsADomeAroundTheGroundBelowTheEye) {
         glColor3f(1, 0, 0);
         drawSky(world);
         const Rgb c = pixel(32, 32);
-        EXPECT_EQ(c.b, 255) << view.elevation;
         EXPECT_TRUE(view.topRows ? c.g > 200 : c.g < 128) << view.elevation << ": " << +c.g;
-        EXPECT_FALSE(on(GL_TEXTURE_2D));
     }
 }
 
-bool isSky(Rgb c) {
-    return c.b > 200 && c.r < 40;
-}
-bool isGround(Rgb c) {
-    return c.r > 200 || c.g > 200;
-}
-bool isLitGrey(Rgb c) {
-    return c.r > 60 && std::abs(c.r - c.g) < 40 && std::abs(c.b - c.g) < 40;
-}
-bool isGlow(Rgb c) {
-    return c.r > 200 && c.g > 60 && c.g < 200 && c.b < 90;
-}
-
-TEST_F(SceneDrawing, JetNosesAlongItsHeadingLitFromAboveAndRollsIntoItsTurn) {
-    world.jet = {0, 10, 0, 90};  // flying along -x, seen from behind and above
-    const auto draw = [&]() {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glLoadIdentity();
-        gluLookAt(5, 10.8, 0, 0, 10, 0, 0, 1, 0);
-        drawJet(world, model);
-    };
-    const auto extent = [&](bool across) {  // the columns, or rows, that show some jet
-        int lines = 0;
-        for (int i = 0; i < 64; ++i) {
-            const auto shown = [](Rgb c) { return !isBlack(c); };
-            lines += (across ? count(shown, i, 0, i + 1, 64) : count(shown, 0, i, 64, i + 1)) > 0;
-        }
-        return lines;
-    };
-    draw();
-    EXPECT_GT(count(isGlow), 8);  // its nozzles face the eye
-    EXPECT_GT(count(isLitGrey), 100);
-    EXPECT_GT(extent(true), 2 * extent(false));  // wings level
-    EXPECT_FALSE(on(GL_LIGHTING));
-    EXPECT_EQ(world.jet.bankFrames, 0);
-
+TEST_F(SceneDrawing, JetRollsIntoItsTurn) {
     world.jet = {0, 10, 0, 90, 0, 1, 0, 90, 1};  // turning, rolled 90 degrees: wings upright
-    draw();
-    EXPECT_LT(2 * extent(true), extent(false));
-    EXPECT_EQ(world.jet.bankFrames, 1);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    gluLookAt(5, 10.8, 0, 0, 10, 0, 0, 1, 0);  // flying along -x, seen from behind
+    drawJet(world, model);
+    const auto shown = [](Rgb c) { return !(c == Rgb{}); };
+    int columns = 0, rows = 0;  // that show some jet
+    for (int i = 0; i < 64; ++i) {
+        columns += count(shown, i, 0, i + 1, 64) > 0;
+        rows += count(shown, 0, i, 64, i + 1) > 0;
+    }
+    EXPECT_LT(2 * columns, rows);
 }
 
-TEST_F(SceneDrawing, FramesShowSkyGroundAndTheJetWhereverTheEyeIs) {
-    world.jet.heading = -90;  // flying along +x
-    const struct {
-        double dx, y, dz;  // the eye, from the jet
-        bool skyAtTop;
-    } eyes[] = {{-10, 12, 0, true}, {-12, 25, 5, false}};
-    for (const auto& eye : eyes) {
-        world.eye = {world.jet.x + eye.dx, eye.y, world.jet.z + eye.dz};
+TEST_F(SceneDrawing, FramesShowSkyGroundAndTheJet) {
+    world.jet.heading = -90;                          // flying along +x
+    world.eye = {world.jet.x - 10, 12, world.jet.z};  // behind it and a little above
+    const auto isJet = [](Rgb c) {                    // lit grey, or the nozzles' glow
+        return (c.r > 60 && std::abs(c.r - c.g) < 40 && std::abs(c.b - c.g) < 40) ||
+               (c.r > 200 && c.g > 60 && c.g < 200 && c.b < 90);
+    };
+    for (int frame = 1; frame <= 2; ++frame) {  // the second starts from what the first left
         ASSERT_EQ(renderFrame(world, model), 1);
-        EXPECT_EQ(isSky(pixel(32, 63)), eye.skyAtTop) << eye.y;
-        EXPECT_TRUE(isGround(pixel(32, 0))) << eye.y;
-        const auto isJet = [](Rgb c) { return isLitGrey(c) || isGlow(c); };
-        EXPECT_GT(count(isJet, 27, 27, 38, 38), 4) << "the camera looks at the jet from " << eye.y;
-        EXPECT_EQ(count(isBlack, 0, 0, 64, 64, 3), 0) << eye.y;
+        const Rgb top = pixel(32, 63), bottom = pixel(32, 0);
+        EXPECT_TRUE(top.b > 200 && top.r < 40) << "sky in frame " << frame;
+        EXPECT_TRUE(bottom.r > 200 || bottom.g > 200) << "ground in frame " << frame;
+        EXPECT_GT(count(isJet, 27, 27, 38, 38), 4) << "the camera looks at the jet " << frame;
     }
-    EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), 1);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     // A camera left far behind follows the jet; the steps move once each, in their order.
     const float startX = world.jet.x;
@@ -308,9 +236,7 @@ TEST_F(SceneDrawing, FramesShowSkyGroundAndTheJetWhereverTheEyeIs) {
     std::fill(std::begin(world.bullets), std::end(world.bullets), Bullet{});
     renderFrame(world, model);
     EXPECT_LT(std::abs(world.eye.x - startX), 151);
-    EXPECT_GT(world.jet.x, startX);
     EXPECT_EQ(std::tuple(world.smokePuffs[0].life, world.smokePuffs[1].life), std::tuple(99, 99));
-    ASSERT_EQ(world.bullets[0].active, 1);
     // Fired from the jet's place before its step, then moved once in the same frame.
     EXPECT_FLOAT_EQ(world.bullets[0].x, startX + world.bullets[0].vx);
 }
@@ -322,65 +248,34 @@ TEST_F(SceneDrawing, ResizeSetsTheViewportAndA45DegreePerspective) {
     EXPECT_EQ(std::tuple(viewport[2], viewport[3]), std::tuple(640, 1));
     GLdouble projection[16] = {};
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    const double f = 1 / std::tan(22.5 * 3.14159265358979 / 180);
-    EXPECT_NEAR(projection[5], f, 1e-6);
-    EXPECT_NEAR(projection[0] * 640, f, 1e-5);
-    EXPECT_NEAR(projection[10], -2000.1 / 1999.9, 1e-6);  // from 0.1 to 2000
-    EXPECT_EQ(integer(GL_MATRIX_MODE), GL_MODELVIEW);
+    EXPECT_NEAR(projection[5], 1 / std::tan(22.5 * 3.14159265358979 / 180), 1e-6);
 }
 
-// The colour of texel (x, y) of level 0 of the texture `name`, `width` texels wide.
-Rgb texel(uint32_t name, int x, int y, int width) {
-    glBindTexture(GL_TEXTURE_2D, name);
-    std::vector<Rgb> texels(static_cast<size_t>(width) * width);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
-    return texels[static_cast<size_t>(y * width + x)];
-}
-
-TEST_F(SceneStart, WorkFolderBitmapsBecomeTexturesAndTheWorldAndStateStart) {
-    ModelData square = squareModel();
-    square.materials[1].textureFile = smoke;
-    ASSERT_TRUE(model.load(folder.write("square.ms3d", writeMs3d(square)).c_str()));
-    ASSERT_TRUE(writePictures());
-    ASSERT_TRUE(initScene(world, model, paths()));
-    EXPECT_EQ(texel(world.textures[kSkyTexture], 0, 0, 16), kBlue);  // rows from the bottom
-    EXPECT_EQ(texel(world.textures[kSmokeTexture], 0, 0, 2), (Rgb{0, 0, 64}));  // 6-byte rows
-    EXPECT_EQ(texel(world.textures[kSmokeTexture], 1, 1, 2), kCyan);
-    EXPECT_EQ(texel(world.textures[kGroundTexture], 15, 0, 16), kGreen);
-    GLint minFilter = 0;
+TEST_F(SceneDrawing, StartSetsTheStateEveryFrameReliesOn) {
+    GLint minFilter = 0;  // of the last snapshot texture made
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
     EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_NEAREST);
-    EXPECT_EQ(world.textures[kExplosionTexture], 0u);
-    EXPECT_NE(model.data().materials[1].textureId, 0u);
-    EXPECT_NE(world.skyQuadric, nullptr);
-
-    EXPECT_EQ(std::tuple(world.jet.y, world.smokePuffs[1023].life, world.groundPoints[63][0].x),
-              std::tuple(10, -1, 7936));
+    GLint depthFunction = 0, shadeModel = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &depthFunction);
+    glGetIntegerv(GL_SHADE_MODEL, &shadeModel);
     // Lighting itself is on only around the jet.
-    EXPECT_EQ(std::tuple(on(GL_DEPTH_TEST), integer(GL_DEPTH_FUNC), integer(GL_SHADE_MODEL),
-                         on(GL_LIGHT0), on(GL_LIGHTING)),
-              std::tuple(true, GL_LEQUAL, GL_SMOOTH, true, false));
-
+    EXPECT_EQ(
+        std::tuple(on(GL_DEPTH_TEST), depthFunction, shadeModel, on(GL_LIGHT0), on(GL_LIGHTING)),
+        std::tuple(true, GL_LEQUAL, GL_SMOOTH, true, false));
     const SnapshotPaths work = workFolderSnapshotPaths();  // the saver's sky, desktop and puff
     EXPECT_EQ(std::string(work.sky) + work.ground + work.smoke,
               R"(C:\qorvin\Skymere3.bmpC:\qorvin\Skymere1.bmpC:\qorvin\Skymere2.bmp)");
 }
 
-TEST_F(SceneStart, MissingBitmapsLeaveTheirSlotsEmptyAndNoneRefusesToStart) {
-    EXPECT_FALSE(initScene(world, model, paths()));
-    EXPECT_EQ(std::tuple(world.jet.y, world.smokePuffs[0].life, world.skyQuadric),
-              std::tuple(0, 0, nullptr));  // nothing touched
-    EXPECT_FALSE(on(GL_DEPTH_TEST));
-
+TEST_F(SceneDrawing, MissingBitmapsLeaveTheirSlotsEmptyAndNoneRefusesToStart) {
     RecordingErrorBox errors;
-    ASSERT_TRUE(writePictures());
-    std::filesystem::remove(sky);
-    std::filesystem::remove(smoke);
-    ASSERT_TRUE(initScene(world, model, paths()));
-    EXPECT_EQ(std::tuple(world.textures[0] == 0, world.textures[1] == 0, world.textures[2] == 0),
-              std::tuple(true, false, true));
-    EXPECT_EQ(loadBitmapIfPresent(nullptr), nullptr);
+    World fresh;
+    const std::string none = folder.file("none.bmp");
+    EXPECT_FALSE(initScene(fresh, model, {none.c_str(), none.c_str(), nullptr}));
+    ASSERT_TRUE(initScene(fresh, model, {none.c_str(), ground.c_str(), nullptr}));
+    releaseScene(fresh);
+    EXPECT_EQ(std::tuple(fresh.textures[0], fresh.textures[1] == 0, fresh.textures[2]),
+              std::tuple(0u, false, 0u));
     EXPECT_TRUE(errors.shown.empty()) << "a missing file is no error";
 }
 
@@ -393,9 +288,8 @@ protected:
         glOrtho(0, 1, 0, 1, -1, 1);
         glMatrixMode(GL_MODELVIEW);
         glEnable(GL_LIGHT0);
-        data.materials[1].textureFile = folder.write("pink.bmp", encodeTestBmp(1, 1, [](int, int) {
-                                                         return Rgb{255, 128, 255};
-                                                     }));
+        data.materials[1].textureFile = folder.file("pink.bmp");
+        ASSERT_TRUE(writeSolidTestBmp(data.materials[1].textureFile, 1, 1, {255, 128, 255}));
     }
     void loadAndDraw() {
         ASSERT_TRUE(model.load(folder.write("m.ms3d", writeMs3d(data)).c_str()));
@@ -428,19 +322,11 @@ TEST_F(ModelDrawing, MeshWithoutMaterialKeepsTheColoursButNotTheTexture) {
     data.materials[1].diffuse[0] = 1;     // yellow: orange with the pink texture
     data.meshes = {{1, {0}}, {-1, {1}}};  // the lower right half, then the upper left half
     glEnable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);  // the last mesh turns it off; the model turns it back on
     loadAndDraw();
     EXPECT_LT(pixel(56, 4).g, 160);
     EXPECT_GT(pixel(4, 56).g, 200);
-}
-
-TEST_F(ModelDrawing, LeavesTheTextureSwitchAsItFoundIt) {
-    for (const bool enabled : {false, true}) {
-        // The last mesh drawn has a texture when the switch was off, none when it was on.
-        data.meshes = {{enabled ? 1 : 0, {0}}, {enabled ? -1 : 1, {1}}};
-        enabled ? glEnable(GL_TEXTURE_2D) : glDisable(GL_TEXTURE_2D);
-        loadAndDraw();
-        EXPECT_EQ(on(GL_TEXTURE_2D), enabled);
-    }
+    EXPECT_TRUE(on(GL_TEXTURE_2D));
 }
 
 TEST_F(ModelDrawing, ShowsItsTexturePictureUprightAndSmoothlyMagnified) {
@@ -455,45 +341,34 @@ TEST_F(ModelDrawing, ShowsItsTexturePictureUprightAndSmoothlyMagnified) {
     glBindTexture(GL_TEXTURE_2D, 0);
     glColor3f(1, 1, 1);  // unlit: the picture shows as it is
     model.draw();
-    const struct {
-        int y;
-        bool red, green;
-    } rows[] = {{10, true, false}, {32, true, true}, {52, false, true}};
-    for (const auto& row : rows) {
-        const Rgb c = pixel(32, row.y);
-        EXPECT_EQ(c.r > 230, row.red) << row.y;
-        EXPECT_EQ(c.g > 230, row.green) << row.y;
-    }
+    const auto bright = [&](int y) {  // whether red and green are near full strength
+        return std::pair(pixel(32, y).r > 230, pixel(32, y).g > 230);
+    };
+    EXPECT_EQ((std::vector{bright(10), bright(32), bright(52)}),
+              (std::vector<std::pair<bool, bool>>{{true, false}, {true, true}, {false, true}}));
     EXPECT_NEAR(pixel(32, 22).g, 140, 20);  // between the lower two rows: blended
 }
 
-TEST(ModelLoading, FailuresLeaveTheModelEmptyAndCreateNoFile) {
-    TempFolder folder;
-    Ms3dModel model;
-    std::vector<uint8_t> bytes = writeMs3d(squareModel());
+TEST_F(ModelDrawing, FailedLoadsLeaveTheModelEmpty) {
+    std::vector<uint8_t> bytes = writeMs3d(data);
     ASSERT_TRUE(model.load(folder.write("good.ms3d", bytes).c_str()));
     bytes.resize(bytes.size() / 2);
-    for (const std::string& path :
-         {folder.write("cut.ms3d", bytes), folder.file("absent.ms3d"), folder.file("")}) {
+    for (const std::string& path : {folder.write("cut.ms3d", bytes), folder.file("absent")}) {
         EXPECT_FALSE(model.load(path.c_str())) << path;
-        EXPECT_TRUE(model.data().vertices.empty() && model.data().triangles.empty() &&
-                    model.data().meshes.empty() && model.data().materials.empty());
+        EXPECT_EQ(writeMs3d(model.data()), writeMs3d(ModelData{})) << "left empty";
     }
-    EXPECT_FALSE(model.load(nullptr));
-    EXPECT_FALSE(std::filesystem::exists(folder.file("absent.ms3d")));
 }
 
-TEST_F(ModelDrawing, MaterialTexturesNeedACurrentContext) {
-    data.materials.push_back(data.materials[1]);
-    data.materials[2].textureFile = folder.file("missing.bmp");
+TEST_F(ModelDrawing, TexturesLoadedWithoutAContextComeWithTheScenesStart) {
     const std::string file = folder.write("m.ms3d", writeMs3d(data));
     OSMesaMakeCurrent(nullptr, nullptr, 0, 0, 0);  // as when the program loads its model
     ASSERT_TRUE(model.load(file.c_str()));
-    const auto id = [&](size_t material) { return model.data().materials[material].textureId; };
-    EXPECT_EQ(std::tuple(id(0), id(1), id(2)), std::tuple(0u, 0u, 0u));
+    EXPECT_EQ(model.data().materials[1].textureId, 0u);
     ASSERT_TRUE(makeCurrent());
-    model.loadMaterialTextures();
-    EXPECT_EQ(std::tuple(id(0), glIsTexture(id(1)), id(2)), std::tuple(0u, GL_TRUE, 0u));
+    World world;
+    ASSERT_TRUE(initScene(world, model, {data.materials[1].textureFile.c_str(), nullptr, nullptr}));
+    releaseScene(world);
+    EXPECT_EQ(glIsTexture(model.data().materials[1].textureId), GL_TRUE);
 }
 
 }  // namespace

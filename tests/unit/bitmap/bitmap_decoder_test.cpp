@@ -16,69 +16,61 @@
 namespace {
 
 // Bitmap files built field by field, so that each case states the bytes it feeds the reader.
-// The setters return the bitmap: TestBitmap(2, 1, 4, bits, colours).bare().used(16).
-struct TestBitmap {
-    TestBitmap(int32_t w, int32_t h, uint16_t depth, std::vector<uint8_t> b,
-               std::vector<uint32_t> table = {})
+// The setters return the bitmap: Bmp(2, 1, 4, bits, colours).bare().used(16).
+struct Bmp {
+    Bmp(uint32_t w, uint32_t h, uint32_t depth, std::vector<uint8_t> b,
+        std::vector<uint32_t> table = {})
         : width(w), height(h), bitCount(depth), colours(std::move(table)), bits(std::move(b)) {}
 
-    TestBitmap& bare() { return fileHeader = false, *this; }  // no 14-byte "BM" header
-    TestBitmap& core() { return headerSize = 12, *this; }
-    TestBitmap& rle(uint32_t kind, uint32_t size = 0) {
+    Bmp& bare() { return fileHeader = false, *this; }  // no 14-byte "BM" header
+    Bmp& rle(uint32_t kind, uint32_t size = 0) {
         return compression = kind, imageSize = size, *this;
     }
-    TestBitmap& bitfields(std::vector<uint32_t> m = {}) {
-        return compression = 3, masks = m, *this;
-    }
-    TestBitmap& used(uint32_t count) { return coloursUsed = count, *this; }
-    TestBitmap& bitsAt(uint32_t offset) { return bitsOffset = offset, *this; }
-    TestBitmap& cut(size_t size) { return length = size, *this; }  // the file's first bytes
+    Bmp& bitfields(std::vector<uint32_t> m = {}) { return compression = 3, masks = m, *this; }
+    Bmp& used(uint32_t count) { return coloursUsed = count, *this; }
+    Bmp& cut(size_t size) { return length = size, *this; }  // the file's first bytes
 
     bool fileHeader = true;
-    uint32_t headerSize = 40;
-    int32_t width, height;
-    uint16_t bitCount;
+    uint32_t width, height, bitCount;
     uint32_t compression = 0, imageSize = 0, coloursUsed = 0;
     std::vector<uint32_t> masks;    // right after the header's first 40 bytes
     std::vector<uint32_t> colours;  // 0xRRGGBB
     std::vector<uint8_t> bits;
-    uint32_t bitsOffset = 0;  // 0: right after the colour table
     size_t length = SIZE_MAX;
 };
 
-inline std::vector<uint8_t> buildBitmap(const TestBitmap& bitmap) {
-    std::vector<uint8_t> dib, file;
-    const auto put = [](std::vector<uint8_t>& out, uint32_t value, int bytes) {
+std::vector<uint8_t> buildBitmap(const Bmp& bitmap) {
+    // An info header (its size, width, height, one plane and the bit count, compression, image
+    // size, 2835 pixels a metre both ways, colours used and important), masks and colours.
+    const uint32_t planesAndBitCount = 1 | bitmap.bitCount << 16;
+    std::vector<uint32_t> header = {40,
+                                    bitmap.width,
+                                    bitmap.height,
+                                    planesAndBitCount,
+                                    bitmap.compression,
+                                    bitmap.imageSize,
+                                    2835,
+                                    2835,
+                                    bitmap.coloursUsed,
+                                    0};
+    header.insert(header.end(), bitmap.masks.begin(), bitmap.masks.end());
+    header.insert(header.end(), bitmap.colours.begin(), bitmap.colours.end());
+    std::vector<uint8_t> file;
+    const auto put = [&file](uint32_t value, int bytes) {
         for (int i = 0; i < bytes; ++i) {
-            out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+            file.push_back(static_cast<uint8_t>(value >> (8 * i)));
         }
     };
-    const bool core = bitmap.headerSize == 12;
-    put(dib, bitmap.headerSize, 4);
-    put(dib, static_cast<uint32_t>(bitmap.width), core ? 2 : 4);
-    put(dib, static_cast<uint32_t>(bitmap.height), core ? 2 : 4);
-    put(dib, 1, 2);  // planes
-    put(dib, bitmap.bitCount, 2);
-    if (!core) {
-        for (uint32_t field :
-             {bitmap.compression, bitmap.imageSize, 2835u, 2835u, bitmap.coloursUsed, 0u}) {
-            put(dib, field, 4);
-        }
-        for (uint32_t mask : bitmap.masks) {
-            put(dib, mask, 4);
-        }
-    }
-    for (uint32_t colour : bitmap.colours) {
-        put(dib, colour, core ? 3 : 4);
-    }
     if (bitmap.fileHeader) {
-        const uint32_t offset = 14 + static_cast<uint32_t>(dib.size());
+        const uint32_t offset = 14 + 4 * static_cast<uint32_t>(header.size());
         file = {'B', 'M'};
-        put(file, offset + static_cast<uint32_t>(bitmap.bits.size()), 4);
-        put(file, 0, 4);
-        put(file, bitmap.bitsOffset != 0 ? bitmap.bitsOffset : offset, 4);
+        put(offset + static_cast<uint32_t>(bitmap.bits.size()), 4);
+        put(0, 4);
+        put(offset, 4);
     }
-    file.insert(file.end(), dib.begin(), dib.end());
+    for (const uint32_t value : header) {
+        put(value, 4);
+    }
     file.insert(file.end(), bitmap.bits.begin(), bitmap.bits.end());
     // A fresh vector of exactly the bytes kept, so that AddressSanitizer sees any read past them.
     return {file.begin(),
@@ -86,13 +78,12 @@ inline std::vector<uint8_t> buildBitmap(const TestBitmap& bitmap) {
 }
 
 using enum BitmapError;
-using Bmp = TestBitmap;
 using Bytes = std::vector<uint8_t>;
 
 struct Case {
     const char* name;
     BitmapError error;
-    TestBitmap bitmap;
+    Bmp bitmap;
     std::vector<uint32_t> pixels = {};  // 0xRRGGBB, bottom row first, when the file decodes
     uint64_t limit = kMaxBitmapPictureBytes;
 };
@@ -100,16 +91,14 @@ void PrintTo(const Case& c, std::ostream* out) {
     *out << c.name;
 }
 
-// Colours that all differ, so that a table read too long or too short shows.
-std::vector<uint32_t> distinctColours(uint32_t count) {
+// 16 colours that all differ, so that a table read too long or too short shows.
+const std::vector<uint32_t> C = [] {
     std::vector<uint32_t> colours;
-    for (uint32_t i = 0; i < count; ++i) {
+    for (uint32_t i = 0; i < 16; ++i) {
         colours.push_back(i << 16 | (255 - i) << 8 | 0x40);
     }
     return colours;
-}
-const std::vector<uint32_t> C = distinctColours(256);
-const std::vector<uint32_t> k16(C.begin(), C.begin() + 16);
+}();
 const Bytes kZeros(4);
 const uint32_t W = 0xFFFFFF;
 
@@ -120,15 +109,13 @@ Bmp rle8(Bytes stream) {
 
 const Case kCases[] = {
     // Without a file header the bits follow the header, its masks and its colour table.
-    {"8 bits 256 colours", None, Bmp(1, 1, 8, {5, 0, 0, 0}, C).bare(), {C[5]}},
-    {"8 bits 16 colours", None, Bmp(1, 1, 8, {5, 0, 0, 0}, k16).used(16).bare(), {C[5]}},
-    {"core header", None, Bmp(1, 1, 1, {0x80, 0, 0, 0}, {1, 0x445566}).core().bare(), {0x445566}},
+    {"8 bits 16 colours", None, Bmp(1, 1, 8, {5, 0, 0, 0}, C).used(16).bare(), {C[5]}},
     {"16-bit 5-6-5 masks",
      None,
      Bmp(3, 1, 16, {0, 0xF8, 0xE0, 7, 0, 4, 0, 0}).bitfields({0xF800, 0x7E0, 0x1F}).bare(),
      {0xFF0000, 0x00FF00, 0x008200}},  // 6-bit 32 rounds to 130
     // Colour tables.
-    {"4 bits use 16 colours", None, Bmp(2, 1, 4, {0xF3, 0, 0, 0}, k16), {C[15], C[3]}},
+    {"4 bits use 16 colours", None, Bmp(2, 1, 4, {0xF3, 0, 0, 0}, C), {C[15], C[3]}},
     {"indices past the table",
      None,
      Bmp(4, 1, 8, {0, 1, 2, 255}, {W, 0x00FF00}).used(2),
@@ -143,7 +130,7 @@ const Case kCases[] = {
      {W, W, W, 0x222222, 0, 0, 0, 0, 0, 0x222222, 0, 0}},
     {"RLE4 odd literal then a run",
      None,
-     Bmp(6, 1, 4, {0, 5, 0x12, 0x34, 0x50, 0, 1, 0x66, 0, 1}, k16).rle(2),
+     Bmp(6, 1, 4, {0, 5, 0x12, 0x34, 0x50, 0, 1, 0x66, 0, 1}, C).rle(2),
      {C[1], C[2], C[3], C[4], C[5], C[6]}},
     {"RLE8 ended by its end code", None, rle8({4, 0, 0, 0, 4, 0, 0, 1}), {W, W, W, W, W, W, W, W}},
     {"RLE8 ended with the top row", None, rle8({4, 0, 0, 0, 4, 0, 0, 0}), {W, W, W, W, W, W, W, W}},
@@ -154,20 +141,13 @@ const Case kCases[] = {
      rle8({4, 0, 0, 0, 4, 0, 0, 1}).rle(1, 4)},
     // Spoilt headers (beyond the suite's bad files).
     {"width 0", ConversionError, Bmp(0, 1, 24, kZeros)},
-    {"height 0", ConversionError, Bmp(1, 0, 24, kZeros)},
-    {"24-bit RLE", ConversionError, Bmp(1, 1, 24, kZeros).rle(1)},
-    {"JPEG", ConversionError, Bmp(1, 1, 24, kZeros).rle(4)},
     {"24-bit bit fields", ConversionError, Bmp(1, 1, 24, kZeros).bitfields({255, 255, 255})},
     {"bits a byte short", ConversionError, Bmp(2, 2, 24, Bytes(15))},
-    {"bits past the end", ConversionError, Bmp(1, 1, 24, kZeros).bitsAt(4096)},
     {"masks cut off", ConversionError, Bmp(1, 1, 16, {}).bitfields().bare()},
     {"at the size limit", None, Bmp(2, 2, 24, Bytes(16)), {0, 0, 0, 0}, 12},
     {"past the size limit", OutOfMemory, Bmp(2, 2, 24, Bytes(16)), {}, 11},
     // Files too short for their headers.
-    {"empty", UnknownFormat, Bmp(1, 1, 24, kZeros).cut(0)},
-    {"file header alone", UnknownFormat, Bmp(1, 1, 24, kZeros).cut(2)},
-    {"3 bytes", UnknownFormat, Bmp(1, 1, 24, kZeros).core().bare().cut(3)},
-    {"core header cut", ConversionError, Bmp(1, 1, 24, kZeros).core().bare().cut(8)},
+    {"3 bytes", UnknownFormat, Bmp(1, 1, 24, kZeros).bare().cut(3)},
     {"info header cut", ConversionError, Bmp(1, 1, 24, kZeros).cut(14 + 16)},
 };
 
@@ -177,7 +157,6 @@ TEST_P(BitmapDecoder, GivesThePictureOrTheError) {
     const Case& c = GetParam();
     const BitmapDecodeResult result = decodeBitmap(buildBitmap(c.bitmap), c.limit);
     ASSERT_EQ(result.error, c.error) << bitmapErrorMessage(result.error);
-    ASSERT_EQ(result.image != nullptr, c.error == None);
     std::vector<uint32_t> pixels;
     for (size_t i = 0; result.image && i < result.image->pixels.size(); i += 3) {
         const uint8_t* p = &result.image->pixels[i];
@@ -190,28 +169,20 @@ INSTANTIATE_TEST_SUITE_P(Files, BitmapDecoder, testing::ValuesIn(kCases));
 
 TEST(BitmapFile, ReadsAFileLargerThanOneReadAtATime) {
     TempFolder folder;
-    TestBitmap big(200, 120, 24, std::vector<uint8_t>(200 * 3 * 120, 0x11));  // 72,000 bytes
-    big.bits.back() = 0x99;  // the top right pixel's red
+    Bmp big(200, 120, 24, std::vector<uint8_t>(200 * 3 * 120, 0x11));  // 72,000 bytes
+    big.bits.back() = 0x99;                                            // the top right pixel's red
     const std::unique_ptr<RgbImage> image =
         readBitmapFile(folder.write("big.bmp", buildBitmap(big)).c_str());
     ASSERT_TRUE(image);
-    EXPECT_EQ(image->pixels.back(), 0x11);
     EXPECT_EQ(image->pixels[image->pixels.size() - 3], 0x99);
 }
 
 TEST(BitmapFile, UnreadableFilesShowTheOpenFailureWithTheirWholePath) {
     TempFolder folder;
-    const std::string unreadable[] = {
-        folder.write("empty.bmp", {}),
-        folder.file("missing.bmp"),
-        folder.file(""),  // a folder opens but cannot be read
-        folder.file(std::string(5000, 'p') + "/long.bmp"),
-    };
-    for (const std::string& path : unreadable) {
+    for (const std::string& path : {folder.write("empty.bmp", {}), folder.file("missing.bmp")}) {
         RecordingErrorBox errors;
         EXPECT_EQ(readBitmapFile(path.c_str()), nullptr);
-        EXPECT_EQ(errors.shown,
-                  std::vector<std::string>{"Error: Failed to open DIB file " + path + ".\n"});
+        EXPECT_EQ(errors.shown, "[Error: Failed to open DIB file " + path + ".\n]");
     }
 }
 

@@ -1,17 +1,15 @@
 #pragma once
-// Records what the scene would show in message boxes, as "caption: message", while it lives.
+// Records the scene's message boxes, each as "[caption: message]", while it lives.
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "scene/error_box.h"
 
-class RecordingErrorBox : public ErrorBox {
-public:
+struct RecordingErrorBox : ErrorBox {
     RecordingErrorBox() { setErrorBox(this); }
     ~RecordingErrorBox() override { setErrorBox(nullptr); }
     void show(std::string_view message, std::string_view caption) override {
-        shown.push_back(std::string(caption) + ": " + std::string(message));
+        shown += "[" + std::string(caption) + ": " + std::string(message) + "]";
     }
-    std::vector<std::string> shown;
+    std::string shown;
 };

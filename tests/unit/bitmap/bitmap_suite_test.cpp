@@ -1,9 +1,8 @@
-// The public BMP Suite: good files show their reference pictures, questionable ones a
-// reference picture or one message, bad ones the verdicts a platform decoder gives.
+// The public BMP Suite, read file by file against its reference pictures.
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -59,50 +58,10 @@ std::string differenceFromReferences(const RgbImage& image, const std::string& f
     return differences;
 }
 
-// Reads every file of a folder as the scene does; `check` gets the file's name, its picture
-// (or null) and the messages shown for it.
-template <typename Check>
-void readEach(const char* folder, Check check) {
-    std::vector<fs::path> files(fs::directory_iterator(kSuite / folder), {});
-    ASSERT_FALSE(files.empty()) << "BMP Suite missing at " << kSuite;
-    std::sort(files.begin(), files.end());
-    for (const fs::path& path : files) {
-        RecordingErrorBox errors;
-        const std::unique_ptr<RgbImage> image = readBitmapFile(path.c_str());
-        std::string messages;
-        for (const std::string& shown : errors.shown) {
-            messages += "[" + shown + "]";
-        }
-        check(std::string(folder) + "/" + path.filename().string(), image.get(), messages);
-    }
-}
-
-TEST(BitmapSuite, GoodFilesShowTheirReferencePictures) {
-    readEach("g", [](const std::string& file, const RgbImage* image, const std::string& messages) {
-        ASSERT_TRUE(image) << file << messages;
-        EXPECT_EQ(differenceFromReferences(*image, file, 0), "") << file;
-    });
-}
-
-TEST(BitmapSuite, QuestionableFilesShowAReferencePictureOrOneMessage) {
-    for (const char* folder : {"q", "x"}) {
-        readEach(folder, [](const std::string& file, const RgbImage* image,
-                            const std::string& messages) {
-            if (!image) {
-                EXPECT_TRUE(messages == "[Error: Unknown DIB file format.]" ||
-                            messages == "[Error: Image file conversion error.]")
-                    << file << messages;
-            } else if (file != "q/rgb24prof2.bmp") {  // right only through its colour profile
-                // Channels wider than 8 bits were quantised from the suite's own source, not
-                // from the 8-bit reference, so they may land one step off.
-                EXPECT_EQ(messages + differenceFromReferences(*image, file, 1), "") << file;
-            }
-        });
-    }
-}
-
-TEST(BitmapSuite, BadFilesGetTheVerdictsAPlatformDecoderGives) {
-    // Everything not listed decodes: overrunning RLE runs are clipped, odd planes, densities
+// Every file read as the scene does: good ones show their reference pictures; questionable
+// ones a reference picture or one message; bad ones get the verdicts a platform decoder gives.
+TEST(BitmapSuite, FilesShowTheirReferencePicturesOrGetTheVerdictsAPlatformDecoderGives) {
+    // Bad files not listed decode: overrunning RLE runs are clipped, odd planes, densities
     // and sizes are ignored, indices past the colour table are black.
     const std::map<std::string, std::string> refused = {
         {"b/badbitcount.bmp", "Image file conversion error."},
@@ -112,12 +71,32 @@ TEST(BitmapSuite, BadFilesGetTheVerdictsAPlatformDecoderGives) {
         {"b/rletopdown.bmp", "Image file conversion error."},
         {"b/shortfile.bmp", "Image file conversion error."},
     };
-    readEach("b", [&](const std::string& file, const RgbImage* image, const std::string& messages) {
-        const auto verdict = refused.find(file);
-        EXPECT_EQ(messages, verdict == refused.end() ? "" : "[Error: " + verdict->second + "]")
-            << file;
-        EXPECT_EQ(image == nullptr, verdict != refused.end()) << file;
-    });
+    for (const std::string folder : {"g", "q", "x", "b"}) {
+        const std::vector<fs::path> files(fs::directory_iterator(kSuite / folder), {});
+        ASSERT_FALSE(files.empty()) << "BMP Suite missing at " << kSuite;
+        for (const fs::path& path : files) {
+            const std::string file = folder + "/" + path.filename().string();
+            RecordingErrorBox errors;
+            const std::unique_ptr<RgbImage> image = readBitmapFile(path.c_str());
+            const std::string& messages = errors.shown;
+            if (folder == "b") {
+                const auto verdict = refused.find(file);
+                EXPECT_EQ(messages,
+                          verdict == refused.end() ? "" : "[Error: " + verdict->second + "]")
+                    << file;
+                EXPECT_EQ(image == nullptr, verdict != refused.end()) << file;
+            } else if (!image) {
+                EXPECT_TRUE(folder != "g" && (messages == "[Error: Unknown DIB file format.]" ||
+                                              messages == "[Error: Image file conversion error.]"))
+                    << file << messages;
+            } else if (file != "q/rgb24prof2.bmp") {  // right only through its colour profile
+                // Questionable channels wider than 8 bits were quantised from the suite's own
+                // source, not from the 8-bit reference, so they may land one step off.
+                const int tolerance = folder == "g" ? 0 : 1;
+                EXPECT_EQ(messages + differenceFromReferences(*image, file, tolerance), "") << file;
+            }
+        }
+    }
 }
 
 }  // namespace

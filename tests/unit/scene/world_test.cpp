@@ -1,6 +1,6 @@
-// The world's arithmetic: the generator, the start values, flight and camera, gunfire and
-// smoke. Cases steer the generator to the draws they need with the first seed, from 0
-// upwards, whose next draws are what they want.
+// The world's arithmetic: the start values, flight and camera, gunfire and smoke. Cases steer
+// the generator to the draws they need with the first seed, from 0 upwards, whose next draws
+// are what they want.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,7 +19,7 @@ namespace {
 
 // Seeds `random` so that its next draws leave these {modulus, remainder} pairs, a modulus of 0
 // taking any draw; false when no seed below 50 million does.
-inline bool seedForDraws(CrtRandom& random, const std::vector<std::pair<int, int>>& draws) {
+bool seedForDraws(CrtRandom& random, const std::vector<std::pair<int, int>>& draws) {
     for (uint32_t seed = 0; seed < 50'000'000; ++seed) {
         CrtRandom probe;
         probe.seed(seed);
@@ -34,62 +34,33 @@ inline bool seedForDraws(CrtRandom& random, const std::vector<std::pair<int, int
     return false;
 }
 
-TEST(CrtRandom, DrawsTheRunTimesSequence) {
-    CrtRandom random;
-    EXPECT_EQ((std::tuple{random.next(), random.next(), random.next()}),
-              std::tuple(41, 18467, 6334));
-    random.seed(0);
-    EXPECT_EQ(random.next(), 38);  // 2531011 >> 16
-}
-
-TEST(WorldStart, JetStartsFromTheUnseededDrawsWithTheEyeAboveIt) {
+TEST(WorldStart, JetFromTheRunTimesFirstDrawsEyeAboveItGridAndNothingFlying) {
     World world;
     world.jet = {1, 2, 3, 4, 5, 6, 7, 8, 1, 9};  // left over from an earlier run
-    resetJet(world);
-    const JetState& jet = world.jet;
-    EXPECT_FLOAT_EQ(jet.x, 154.1f);   // 41 % 1000 / 10 + 150
-    EXPECT_FLOAT_EQ(jet.z, 443.35f);  // 18467 % 10000 / 20 + 20
-    // 6334 % 45 + 90 and 26500 % 100 / 20 + 4; then everything else 0.
-    EXPECT_EQ(std::tuple(jet.y, jet.heading, jet.speed), std::tuple(10, 124, 4));
-    EXPECT_EQ(
-        std::tuple(jet.targetHeading, jet.turnRate, jet.bankRamp, jet.turning, jet.bankFrames),
-        std::tuple(0, 0, 0, 0, 0));
-    EXPECT_EQ(std::tuple(world.eye.x, world.eye.y, world.eye.z), std::tuple(jet.x, 14, jet.z));
-}
-
-TEST(WorldStart, GroundGridRowsRunAlongXAndColumnsAlongZ) {
-    World world;
-    resetGround(world);
-    const struct {
-        int row, column;
-        double x, z;
-    } points[] = {{1, 0, -7936, -8192}, {0, 1, -8192, -7936}, {63, 63, 7936, 7936}};
-    for (const auto& p : points) {
-        const Vector3& point = world.groundPoints[p.row][p.column];
-        EXPECT_EQ(std::tuple(point.x, point.y, point.z), std::tuple(p.x, 0, p.z))
-            << p.row << "," << p.column;
-    }
-}
-
-TEST(WorldStart, EveryBulletAndPuffStartsFree) {
-    World world;
     std::fill(std::begin(world.bullets), std::end(world.bullets), Bullet{1, 1});
     std::fill(std::begin(world.smokePuffs), std::end(world.smokePuffs), SmokePuff{.life = 3});
+    resetJet(world);
+    resetGround(world);
     resetBullets(world);
     resetSmoke(world);
+    const JetState& jet = world.jet;
+    EXPECT_FLOAT_EQ(jet.x, 154.1f);   // the run time's first draw, 41: 41 % 1000 / 10 + 150
+    EXPECT_FLOAT_EQ(jet.z, 443.35f);  // 18467 % 10000 / 20 + 20
+    // 6334 % 45 + 90 and 26500 % 100 / 20 + 4; then everything else 0.
+    EXPECT_EQ(std::tuple(jet.y, jet.heading, jet.speed, jet.turning, jet.bankFrames),
+              std::tuple(10, 124, 4, 0, 0));
+    EXPECT_EQ(std::tuple(world.eye.x, world.eye.y, world.eye.z), std::tuple(jet.x, 14, jet.z));
+    const Vector3& point = world.groundPoints[1][0];  // rows run along x, columns along z
+    EXPECT_EQ(std::tuple(point.x, point.y, point.z), std::tuple(-7936, 0, -8192));
     EXPECT_TRUE(std::all_of(std::begin(world.bullets), std::end(world.bullets),
                             [](const Bullet& b) { return b.active + b.exploding == 0; }));
     EXPECT_TRUE(std::all_of(std::begin(world.smokePuffs), std::end(world.smokePuffs),
                             [](const SmokePuff& puff) { return puff.life == -1; }));
 }
 
-TEST(VectorMaths, CrossNormalizeAndLength) {
+TEST(VectorMaths, CrossProduct) {
     const Vector3 c = cross({1, 2, 3}, {4, 5, 6});
     EXPECT_EQ(std::tuple(c.x, c.y, c.z), std::tuple(-3, 6, -3));
-    const Vector3 unit = normalize(add(scale({1, 0, 2}, 3), subtract({0, 0, 0}, {0, 0, 2})));
-    EXPECT_DOUBLE_EQ(unit.x, 0.6);  // (3, 0, 4) / 5
-    EXPECT_DOUBLE_EQ(unit.z, 0.8);
-    EXPECT_EQ(vectorLength(normalize({0, 0, 0})), 0);
 }
 
 TEST(Flight, MovesAlongItsHeadingAndWrapsOnlyBeyondTheEdges) {
@@ -130,8 +101,7 @@ TEST(Flight, TurnStartsOnADrawOf0Mod100AndEndsWithinADegreeOfItsTarget) {
         JetState& jet = world.jet;
         jet = {0, 0, 0, 30, 0, 0, 1, 7, 0, 300};  // bank fields left by the previous turn
         ASSERT_TRUE(seedForDraws(world.random, c.draws));
-        flyJet(world);
-        EXPECT_EQ(jet.heading, 30) << "a new turn is first applied on the next frame";
+        flyJet(world);  // a new turn is first applied on the next frame
         EXPECT_EQ(jet.turning, c.frames == 0 ? 0 : 1);
         if (c.frames == 0) {
             continue;
@@ -159,17 +129,12 @@ TEST(Flight, BankRollsInFor200FramesThenOut) {
               std::tuple(0, 0.2f, 40, 39.8f, 0, 401));
 }
 
-TEST(Camera, StaysWhileTheJetIsWithin400HorizontallyAndDrawsNothing) {
-    World world;
-    world.jet.x = 400;
-    world.eye = {0, 300, 0};  // height does not count
-    CrtRandom untouched = world.random;
-    EXPECT_FALSE(replaceEyeIfFar(world));
-    EXPECT_EQ(world.eye.x, 0);
-    EXPECT_EQ(world.random.next(), untouched.next());
-}
+TEST(Camera, StaysWithin400HorizontallyElseGetsANewEyeAndSpeedFromFourDraws) {
+    World near;
+    near.jet.x = 400;
+    near.eye = {0, 300, 0};  // height does not count
+    EXPECT_FALSE(replaceEyeIfFar(near));
 
-TEST(Camera, FarJetGetsANewEyeAndSpeedFromFourDraws) {
     const double _ = NAN;  // not steered
     const struct {
         std::vector<std::pair<int, int>> draws;
@@ -195,11 +160,6 @@ TEST(Camera, FarJetGetsANewEyeAndSpeedFromFourDraws) {
     }
 }
 
-long flyingCount(const World& world) {
-    return std::count_if(std::begin(world.bullets), std::end(world.bullets),
-                         [](const Bullet& bullet) { return bullet.active == 1; });
-}
-
 TEST(Gunfire, ADrawOf3Mod100StartsOrRestartsABurstOf10To109Frames) {
     const struct {
         std::vector<std::pair<int, int>> draws;
@@ -218,7 +178,7 @@ TEST(Gunfire, ADrawOf3Mod100StartsOrRestartsABurstOf10To109Frames) {
         ASSERT_TRUE(seedForDraws(world.random, c.draws));
         scheduleGunfire(world);
         EXPECT_EQ(world.burstFrames, c.burstAfter) << c.draws[0].second << ", " << c.burstBefore;
-        EXPECT_EQ(flyingCount(world), c.fired);
+        EXPECT_EQ(world.bullets[0].active, c.fired);
     }
 }
 
@@ -235,10 +195,12 @@ TEST(Gunfire, BulletLeavesTheJetUpTo3DegreesOffWithTwoSpeedFactors) {
     for (const auto& c : cases) {
         World world;
         world.jet = {5, 6, 7, c.heading, 0, 0, 4};
-        world.bullets[0] = {0, 1, 0, 0, 0, 0, 3, 0, 0};  // an explosion showing, a drop left
+        world.bullets[0].active = 1;
+        // The lowest record not flying: an explosion showing, a drop left.
+        world.bullets[1] = {0, 1, 0, 0, 0, 0, 3, 0, 0};
         ASSERT_TRUE(seedForDraws(world.random, c.draws));
         fireBullet(world);
-        const Bullet& bullet = world.bullets[0];
+        const Bullet& bullet = world.bullets[1];
         EXPECT_EQ(
             std::tuple(bullet.active, bullet.exploding, bullet.x, bullet.y, bullet.z, bullet.drop),
             std::tuple(1, 0, 5, 6, 7, 0));
@@ -247,37 +209,15 @@ TEST(Gunfire, BulletLeavesTheJetUpTo3DegreesOffWithTwoSpeedFactors) {
     }
 }
 
-TEST(Gunfire, BulletTakesTheLowestRecordNotFlyingAndNoneWhenAllFly) {
-    World world;
-    world.bullets[0].active = 1;
-    fireBullet(world);
-    EXPECT_EQ(flyingCount(world), 2);
-    EXPECT_EQ(world.bullets[1].active, 1);
-
-    std::fill(std::begin(world.bullets), std::end(world.bullets), Bullet{1});
-    CrtRandom untouched = world.random;
-    world.bullets[99].x = 12;
-    fireBullet(world);
-    EXPECT_EQ(world.bullets[99].x, 12);
-    EXPECT_EQ(world.random.next(), untouched.next());
-}
-
 TEST(Gunfire, BulletFallsFasterEachFrameThenExplodesForTenFrames) {
     Bullet bullet{1, 0, 0, 10, 0, 1, 0, -2, 5};  // progress left from the last explosion
     std::string looks;
-    float progressOnFirstExplosionFrame = -1;
     for (int frame = 0; frame < 200; ++frame) {
         const BulletLook look = stepBullet(bullet);
         looks += look == BulletLook::Point ? 'P' : look == BulletLook::Explosion ? 'E' : '.';
-        if (looks.ends_with("PE")) {
-            progressOnFirstExplosionFrame = bullet.progress;
-        }
     }
     // Below the ground once 0.002 x (0 + 1 + ... + 100) exceeds 10; drawn on that frame too.
     EXPECT_EQ(looks, std::string(101, 'P') + std::string(10, 'E') + std::string(89, '.'));
-    EXPECT_FLOAT_EQ(progressOnFirstExplosionFrame, 0.1f);
-    EXPECT_EQ(std::tuple(bullet.x, bullet.z, bullet.active, bullet.exploding),
-              std::tuple(101, -202, 0, 0));
 }
 
 TEST(Smoke, TwoPuffsBesideAndBelowTheJetInTheLowestFreeRecords) {
@@ -294,7 +234,7 @@ TEST(Smoke, TwoPuffsBesideAndBelowTheJetInTheLowestFreeRecords) {
         world.jet = {100, 10, 50, c.heading, 0, c.turnRate, 1, c.bankRamp};  // no turn running
         std::fill(std::begin(world.smokePuffs), std::end(world.smokePuffs), SmokePuff{.life = 5});
         world.smokePuffs[1] = {0, 0, 0, 3, 0.1f, 0.1f, 0.1f, -1};  // free, worn
-        world.smokePuffs[3].life = world.smokePuffs[900].life = -1;
+        world.smokePuffs[3].life = -1;
         emitSmoke(world);
         for (int i = 0; i < 2; ++i) {
             const SmokePuff& puff = world.smokePuffs[1 + 2 * i];
@@ -304,7 +244,6 @@ TEST(Smoke, TwoPuffsBesideAndBelowTheJetInTheLowestFreeRecords) {
             EXPECT_EQ(std::tuple(puff.life, puff.size, puff.red, puff.green, puff.blue),
                       std::tuple(100, 0, 1, 1, 1));
         }
-        EXPECT_EQ(world.smokePuffs[900].life, -1);
     }
 }
 
@@ -316,8 +255,6 @@ TEST(Smoke, PuffGrowsAndFadesForItsHundredFramesThenItsRecordIsFree) {
     for (int frame = 2; frame < 100; ++frame) {
         agePuff(puff);
     }
-    EXPECT_EQ(puff.life, 1);  // shown once more
-    EXPECT_NEAR(puff.size, 1.98f, 1e-4);
     agePuff(puff);
     EXPECT_EQ(puff.life, -1);
 }
