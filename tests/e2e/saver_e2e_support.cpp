@@ -1,5 +1,7 @@
 #include "tests/e2e/saver_e2e_support.h"
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <random>
 
@@ -94,6 +96,65 @@ std::optional<int> cursorDisplayCount(HWND window) {
     ShowCursor(FALSE);
     AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
     return count;
+}
+
+HeardTone listen(const std::string& capture, double markerHz, double bodyHz) {
+    HeardTone heard;
+    const std::string file = readWholeFile(capture);
+    const size_t data = file.find("data", 12);
+    if (file.size() < 36 || data == std::string::npos) {
+        return heard;
+    }
+    const auto field = [&](size_t at, size_t size) {
+        uint32_t value = 0;
+        std::memcpy(&value, file.data() + at, size);
+        return value;
+    };
+    const uint32_t rate = field(24, 4);
+    const uint32_t width = field(34, 2) / 8;
+    const uint32_t frame = width * field(22, 2);
+    if (frame == 0 || (width != 2 && width != 4)) {
+        return heard;
+    }
+    const double split = 2.0 * rate / (markerHz + bodyHz);  // samples per period between them
+    const size_t shortestHalf = std::max<size_t>(2, static_cast<size_t>(rate / (8 * markerHz)));
+    size_t negatives = 0;
+    size_t zeros = 0;
+    size_t lastRise = 0;
+    bool measuring = false;
+    int markerPeriods = 0;
+    double bodyPeriods = 0;
+    double bodySamples = 0;
+    for (size_t i = 0; data + 8 + (i + 1) * frame <= file.size(); ++i) {
+        const size_t at = data + 8 + i * frame;  // the first channel
+        const int64_t sample =
+            width == 2 ? static_cast<int16_t>(field(at, 2)) : static_cast<int32_t>(field(at, 4));
+        zeros = sample == 0 ? zeros + 1 : 0;
+        if (zeros >= 8) {
+            measuring = false;
+            negatives = 0;
+        } else if (sample < 0) {
+            ++negatives;
+        } else if (negatives > 0) {
+            if (negatives >= shortestHalf) {
+                const double period = static_cast<double>(i - lastRise);
+                if (measuring && period > split / 2 && period < split * 2) {
+                    if (period < split) {
+                        heard.starts += ++markerPeriods == 20;
+                    } else {
+                        markerPeriods = 0;
+                        ++bodyPeriods;
+                        bodySamples += period;
+                    }
+                }
+                lastRise = i;
+                measuring = true;
+            }
+            negatives = 0;
+        }
+    }
+    heard.bodyHz = bodySamples > 0 ? rate * bodyPeriods / bodySamples : 0;
+    return heard;
 }
 
 }  // namespace e2e

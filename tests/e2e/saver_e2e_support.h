@@ -54,6 +54,18 @@ std::optional<RgbImage> readBitmap(const std::string& path);
 // The pixel at (x, y), y counted from the top, as 0x00RRGGBB.
 DWORD pixelAt(const RgbImage& image, int x, int y);
 
+// What a run played, from the WAV file that ALSA's capture writes (16- or 32-bit samples, read
+// by their sign alone, so integers and floats alike): how often the test tone started (its
+// `markerHz` start heard for 20 periods after anything else) and the frequency of its body.
+// Periods are measured between rising zero crossings after a negative half of at least an
+// eighth of the marker's period, and a gap of silence between the player's writes restarts
+// the measurement. Nothing heard: no starts, a body of 0 Hz.
+struct HeardTone {
+    int starts = 0;
+    double bodyHz = 0;
+};
+HeardTone listen(const std::string& capture, double markerHz, double bodyHz);
+
 // The cursor's display count of the thread that owns `window` (negative: hidden), read by
 // sharing that thread's input state for a moment; nothing when it cannot be shared.
 std::optional<int> cursorDisplayCount(HWND window);
