@@ -280,11 +280,8 @@ TEST_F(SceneDrawing, MissingBitmapsAndRefusedUploadsLeaveTheirSlotsEmptyAndNoneR
     EXPECT_EQ(std::tuple(fresh.textures[0], fresh.textures[1] == 0, fresh.textures[2]),
               std::tuple(0u, false, 0u));
     EXPECT_TRUE(errors.shown.empty()) << "a missing file is no error";
-
     // Bound for unpacking, a pixel buffer of one byte makes the renderer refuse every upload.
-    GLuint buffer = 0;
-    glGenBuffers(1, &buffer);
-    glBindBuffer(GL_PIXEL_UNPACK_BUFFER, buffer);
+    glBindBuffer(GL_PIXEL_UNPACK_BUFFER, 1);
     glBufferData(GL_PIXEL_UNPACK_BUFFER, 1, nullptr, GL_STATIC_DRAW);
     EXPECT_FALSE(initScene(fresh = {}, model, {nullptr, ground.c_str(), nullptr}));
     EXPECT_EQ(std::tuple(fresh.textures[1], loadBitmapTexture(ground.c_str())), std::tuple(0u, 0u));

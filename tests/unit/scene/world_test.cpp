@@ -95,8 +95,7 @@ TEST(Flight, TurnStartsOnADrawOf0Mod100AndEndsWithinADegreeOfItsTarget) {
     } cases[] = {
         {{{100, 0}, {160, 159}, {160, 0}}, 159, 398},  // 0.3975 a frame: 158.2 after 398
         {{{100, 0}, {160, 0}, {160, 159}}, -159, 398},
-        // Across the heading's bound, and far along: the heading still goes by the turn rate.
-        {{{100, 0}, {160, 159}, {160, 0}}, 159, 398, 2000},
+        {{{100, 0}, {160, 159}, {160, 0}}, 159, 398, 2000},  // across the bound, and far along
         {{{100, 0}, {160, 0}, {160, 159}}, -159, 398, -2000, 10'000'000},
         {{{100, 0}, {160, 5}, {160, 5}}, 0, 1},
         {{{100, 10}}, 0, 0},
@@ -120,8 +119,7 @@ TEST(Flight, TurnStartsOnADrawOf0Mod100AndEndsWithinADegreeOfItsTarget) {
             ASSERT_LE(std::abs(jet.heading), kHeadingBound);
         }
         EXPECT_EQ(frames, c.frames) << c.degrees << " degrees";
-        // The next step follows the heading as if no turn had been taken off it: with 3.141 for
-        // pi, 360 degrees is 6.282 radians.
+        // The next step follows the heading with the turns taken off it added back.
         const double angle =
             (c.heading + 360.0 * c.turns + c.degrees / 400.0 * frames + 90) * 3.141 / 180;
         const float x = jet.x, z = jet.z;
@@ -143,7 +141,7 @@ TEST(Flight, BankRollsInFor200FramesThenOut) {
               std::tuple(0, 0.2f, 40, 39.8f, 0, 401));
     jet.bankFrames = INT32_MAX;  // however long a turn lasts, the jet goes on banking out
     stepBank(jet);
-    EXPECT_EQ(stepBank(jet), 0.4f * -1.0f);
+    EXPECT_EQ(std::tuple(stepBank(jet), jet.bankRamp), std::tuple(-0.4f, -1.5f));
 }
 
 TEST(Camera, StaysWithin400HorizontallyElseGetsANewEyeAndSpeedFromFourDraws) {
