@@ -1,6 +1,7 @@
 #include "scene/flight.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -29,18 +30,33 @@ void startTurnMaybe(World& world) {
     jet.bankRamp = 0;
 }
 
+// Takes a whole turn off a heading beyond the bound, and off its target with it, and counts
+// it. A turn moves the heading by less than 1 degree a frame, so one turn is enough.
+void keepHeadingBounded(JetState& jet) {
+    int turns = 0;
+    if (jet.heading >= kHeadingBound) {
+        turns = 1;
+    } else if (jet.heading < -kHeadingBound) {
+        turns = -1;
+    }
+    jet.heading -= static_cast<float>(360 * turns);
+    jet.targetHeading -= static_cast<float>(360 * turns);
+    jet.headingTurns += turns;
+}
+
 void continueTurn(JetState& jet) {
     jet.heading += jet.turnRate;
     if (jet.targetHeading - 1 < jet.heading && jet.heading < jet.targetHeading + 1) {
         jet.turning = 0;
     }
+    keepHeadingBounded(jet);
 }
 
 }  // namespace
 
 void flyJet(World& world) {
     JetState& jet = world.jet;
-    const double angle = (jet.heading + 90.0f) * kDegreesToRadians;
+    const double angle = courseRadians(jet, jet.heading + 90.0f);
     jet.x = static_cast<float>(jet.x + std::cos(angle) * jet.speed);
     jet.z = static_cast<float>(jet.z + std::sin(angle) * jet.speed);
     jet.x = wrapCoordinate(jet.x);
@@ -56,7 +72,10 @@ void flyJet(World& world) {
 float stepBank(JetState& jet) {
     const float roll = jet.turnRate * jet.bankRamp;
     jet.bankRamp += jet.bankFrames >= kBankRampFrames ? -0.5f : 0.5f;
-    jet.bankFrames += 1;
+    // Only "200 or more" counts: a count that stops at its largest value keeps meaning that.
+    if (jet.bankFrames < std::numeric_limits<int32_t>::max()) {
+        jet.bankFrames += 1;
+    }
     return roll;
 }
 
@@ -70,13 +89,11 @@ bool replaceEyeIfFar(World& world) {
         return false;
     }
     // Independent angles for x and z: the eye lands anywhere in the square the offsets span.
-    eye.x =
-        std::cos((world.random.next() % 180 + jet.heading) * kDegreesToRadians) * kCameraOffset +
-        jet.x;
+    eye.x = std::cos(courseRadians(jet, world.random.next() % 180 + jet.heading)) * kCameraOffset +
+            jet.x;
     eye.y = world.random.next() % 35 + 1;
-    eye.z =
-        std::sin((world.random.next() % 180 + jet.heading) * kDegreesToRadians) * kCameraOffset +
-        jet.z;
+    eye.z = std::sin(courseRadians(jet, world.random.next() % 180 + jet.heading)) * kCameraOffset +
+            jet.z;
     jet.speed = static_cast<float>((world.random.next() % 100) / 50.0 + 1);
     return true;
 }

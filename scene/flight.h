@@ -9,7 +9,7 @@ inline constexpr int kBankRampFrames = 200;   // frames banking in, then as many
 
 // One frame of flight: moves the jet along its heading, wraps it at the world's edges, and
 // starts (on average once in 100 frames) or continues a turn. A turn started here is first
-// applied on the next frame.
+// applied on the next frame; a turn keeps the heading within kHeadingBound.
 void flyJet(World& world);
 
 // The roll to draw this frame, in degrees about the model's nose axis, and one step of the

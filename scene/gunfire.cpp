@@ -35,7 +35,7 @@ void fireBullet(World& world) {
     free->x = jet.x;
     free->y = jet.y;
     free->z = jet.z;
-    const double angle = (jet.heading + 90.0f + static_cast<float>(spread)) * kDegreesToRadians;
+    const double angle = courseRadians(jet, jet.heading + 90.0f + static_cast<float>(spread));
     // The two factors differ: twice the speed across x, the speed plus 2 along z.
     free->vx = static_cast<float>(std::cos(angle) * (2 * jet.speed));
     free->drop = 0;

@@ -21,7 +21,7 @@ void placePuff(SmokePuff& puff, const JetState& jet, PuffOffset offset) {
 
 void emitSmoke(World& world) {
     const JetState& jet = world.jet;
-    const double heading = jet.heading * kDegreesToRadians;
+    const double heading = courseRadians(jet, jet.heading);
     // The roll fields are read whether or not a turn runs: a straight flight after a turn
     // keeps the second puff at the height the last turn's roll gave it.
     const double roll = jet.turnRate * jet.bankRamp * kDegreesToRadians;

@@ -12,7 +12,8 @@
 std::unique_ptr<RgbImage> loadBitmapIfPresent(const char* path);
 
 // A texture of the picture at its own size, one level, linear filtering; 0 when no picture
-// was read or no texture name was obtained. Used for the model's material textures.
+// was read, no texture name was obtained or the upload was refused (after a message).
+// Used for the model's material textures.
 uint32_t loadBitmapTexture(const char* path);
 
 // The three work-folder bitmaps, in the order they are loaded.
@@ -22,6 +23,7 @@ struct SnapshotPaths {
     const char* smoke;   // slot 2
 };
 
-// Fills texture slots 0 to 2 of `world` with mipmapped textures; a file that gives no picture
-// leaves its slot 0. Returns true when at least one file became a texture.
+// Fills texture slots 0 to 2 of `world` with mipmapped textures; a file that gives no picture,
+// or whose upload is refused (after a message), leaves its slot 0. Returns true when at least
+// one file became a texture.
 bool loadSnapshotTextures(World& world, const SnapshotPaths& paths);

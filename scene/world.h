@@ -7,6 +7,12 @@
 // Angles are degrees, turned into radians with 3.141 / 180 (kDegreesToRadians). A heading h
 // points along (cos(h + 90), sin(h + 90)) in the (x, z) plane. Every speed, turn, growth and
 // fade is an increment per drawn frame: there is no clock in the world.
+//
+// The jet's heading is kept within kHeadingBound degrees either way, whole turns taken off
+// and counted apart: a float heading that grew without bound would no longer change by the
+// turn rate. With 3.141 for pi, 360 degrees is not quite a full circle in the world's
+// directions, so every direction taken from the heading counts those turns back in
+// (courseRadians).
 #include <cstdint>
 
 #include "scene/crt_random.h"
@@ -19,14 +25,27 @@ inline constexpr double kDegreesToRadians = 3.141 / 180;
 
 struct JetState {
     float x = 0, y = 0, z = 0;
-    float heading = 0;        // degrees; never wrapped into 0..360
-    float targetHeading = 0;  // heading at which the current turn ends
-    float turnRate = 0;       // degrees per frame during a turn
-    float speed = 0;          // units per frame
-    float bankRamp = 0;       // the roll drawn is turnRate x bankRamp degrees
-    int32_t turning = 0;      // 1 while a turn is in progress
-    int32_t bankFrames = 0;   // frames of the current turn on which the jet was drawn
+    float heading = 0;         // degrees; see kHeadingBound and headingTurns
+    float targetHeading = 0;   // heading at which the current turn ends
+    float turnRate = 0;        // degrees per frame during a turn
+    float speed = 0;           // units per frame
+    float bankRamp = 0;        // the roll drawn is turnRate x bankRamp degrees
+    int32_t turning = 0;       // 1 while a turn is in progress
+    int32_t bankFrames = 0;    // frames of the current turn on which the jet was drawn
+    int64_t headingTurns = 0;  // whole turns taken off heading and targetHeading
 };
+
+// Beyond this, either way, turns take whole turns off the heading. Below it a float holds the
+// slowest turn rate (1/200 degree a frame) to about 1%; ordinary flight takes long to get
+// there (at 60 frames a second, over half an hour, mostly hours) and until then turns with
+// exactly the rounding it always had.
+inline constexpr float kHeadingBound = 2048;
+
+// `degrees`, an angle measured as the jet's heading is (the heading plus an offset), in
+// radians as if no turn had ever been taken off the heading.
+inline double courseRadians(const JetState& jet, float degrees) {
+    return (degrees + 360.0 * static_cast<double>(jet.headingTurns)) * kDegreesToRadians;
+}
 
 struct Bullet {
     int32_t active = 0;     // 1 while flying

@@ -12,13 +12,12 @@ BitmapDecodeResult failure(BitmapError error) {
     return {nullptr, error};
 }
 
-BitmapDecodeResult decodeLayout(const BitmapLayout& layout, uint64_t maxPictureBytes) {
-    // Width and height are at most 2^31 each, so the product cannot overflow 64 bits.
-    const uint64_t pictureBytes =
-        static_cast<uint64_t>(layout.width) * static_cast<uint64_t>(layout.height) * 3;
-    if (pictureBytes > maxPictureBytes) {
+BitmapDecodeResult decodeLayout(const BitmapLayout& layout) {
+    if (!bitmapSizeIsShowable(layout.width, layout.height)) {
         return failure(BitmapError::OutOfMemory);
     }
+    const uint64_t pictureBytes =
+        static_cast<uint64_t>(layout.width) * static_cast<uint64_t>(layout.height) * 3;
     const bool isRle =
         layout.compression == kCompressionRle8 || layout.compression == kCompressionRle4;
     if (!isRle) {
@@ -45,14 +44,20 @@ BitmapDecodeResult decodeLayout(const BitmapLayout& layout, uint64_t maxPictureB
 
 }  // namespace
 
-BitmapDecodeResult decodeBitmap(std::span<const uint8_t> file, uint64_t maxPictureBytes) {
+bool bitmapSizeIsShowable(int64_t width, int64_t height) {
+    // Each side is checked first, so the product cannot overflow.
+    return width <= kMaxBitmapSide && height <= kMaxBitmapSide &&
+           width * height <= kMaxBitmapPixels;
+}
+
+BitmapDecodeResult decodeBitmap(std::span<const uint8_t> file) {
     try {
         BitmapLayout layout;
         const BitmapError error = readBitmapLayout(file, layout);
         if (error != BitmapError::None) {
             return failure(error);
         }
-        return decodeLayout(layout, maxPictureBytes);
+        return decodeLayout(layout);
     } catch (const std::bad_alloc&) {
         return failure(BitmapError::OutOfMemory);
     }

@@ -17,7 +17,7 @@
 enum class BitmapError {
     None,
     UnknownFormat,    // header size not recognised
-    OutOfMemory,      // the picture's buffer cannot be had or its size would overflow
+    OutOfMemory,      // the picture is too large to show, or its buffer cannot be had
     ConversionError,  // pixel data missing, short or not decodable
 };
 
@@ -26,13 +26,17 @@ struct BitmapDecodeResult {
     BitmapError error = BitmapError::None;
 };
 
-// Pictures whose 24-bit pixels would take more bytes than this are refused as OutOfMemory
-// before anything is allocated: hostile headers must not make us ask for absurd amounts.
-inline constexpr uint64_t kMaxBitmapPictureBytes = uint64_t{1} << 30;
+// No texture the scene can show is larger than this: the renderer scales bigger pictures down
+// anyway. Pictures wider or taller than kMaxBitmapSide, or of more than kMaxBitmapPixels
+// (16,384 x 4,096), are refused as OutOfMemory before any pixel buffer is made, so a small
+// hostile file cannot make the scene ask for gigabytes.
+inline constexpr int64_t kMaxBitmapSide = 16384;
+inline constexpr int64_t kMaxBitmapPixels = int64_t{64} << 20;
 
-// `maxPictureBytes` is lowered only where memory is tighter than in the scene, as in fuzzing.
-BitmapDecodeResult decodeBitmap(std::span<const uint8_t> file,
-                                uint64_t maxPictureBytes = kMaxBitmapPictureBytes);
+// Whether a picture of this size is within those limits.
+bool bitmapSizeIsShowable(int64_t width, int64_t height);
+
+BitmapDecodeResult decodeBitmap(std::span<const uint8_t> file);
 
 // The user-visible message for each error, as the scene program shows it.
 const char* bitmapErrorMessage(BitmapError error);

@@ -15,23 +15,27 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// The whole file, or nothing when it cannot be opened or read to its end (a file too large
-// to hold in memory counts as unreadable).
+// The file's size as it stands, 0 when it cannot be told.
+size_t fileSize(std::FILE* file) {
+    if (std::fseek(file, 0, SEEK_END) != 0) {
+        return 0;
+    }
+    const long size = std::ftell(file);
+    std::rewind(file);
+    return size > 0 ? static_cast<size_t>(size) : 0;
+}
+
+// The whole file as its size stood when opened, or nothing when it cannot be opened or read
+// (a file too large to hold in memory counts as unreadable). The buffer is sized once:
+// growing it as the reading goes would hold two copies of a large file for a moment.
 std::optional<std::vector<uint8_t>> readWholeFile(const char* path) {
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
     if (!file) {
         return std::nullopt;
     }
     try {
-        constexpr size_t kChunk = 1 << 16;
-        std::vector<uint8_t> bytes;
-        size_t got = 0;
-        do {
-            const size_t used = bytes.size();
-            bytes.resize(used + kChunk);
-            got = std::fread(bytes.data() + used, 1, kChunk, file.get());
-            bytes.resize(used + got);
-        } while (got == kChunk);
+        std::vector<uint8_t> bytes(fileSize(file.get()));
+        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
         if (std::ferror(file.get())) {
             return std::nullopt;
         }

@@ -1,8 +1,10 @@
 // The scene's start, its drawing steps and whole frames, and the model's loading and drawing,
 // drawn into a Mesa offscreen buffer and checked by their pixels and the state they leave.
+#define GL_GLEXT_PROTOTYPES  // the pixel buffer calls, for a renderer that refuses uploads
 #include <GL/osmesa.h>
 
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
@@ -75,16 +77,16 @@ const Rgb kBlue{0, 0, 255}, kCyan{0, 255, 255}, kRed{255, 0, 0}, kGreen{0, 255, 
     kMagenta{255, 0, 255}, kYellow{255, 255, 0};
 
 // The scene started with the jet model in a 64 x 64 window and its own work-folder pictures:
-// a blue sky with a cyan band along its top rows, a ground of four coloured quadrants, and a
-// 2 x 2 smoke puff without red whose 6-byte rows are not whole words.
+// a blue sky with a cyan band along its top rows, a ground of four coloured quadrants whose
+// 54-byte rows are not whole words, and a 2 x 2 smoke puff without red.
 class SceneDrawing : public RenderTest {
 protected:
     void SetUp() override {
         RenderTest::SetUp();
         ASSERT_TRUE(model.load(SORAVANE_SOURCE_DIR "/data/Soravane.data"));
         ASSERT_TRUE(writeTestBmp(sky, 16, 16, [](int, int y) { return y < 4 ? kCyan : kBlue; }));
-        ASSERT_TRUE(writeTestBmp(ground, 16, 16, [](int x, int y) {
-            return y < 8 ? (x < 8 ? kMagenta : kYellow) : (x < 8 ? kRed : kGreen);
+        ASSERT_TRUE(writeTestBmp(ground, 18, 16, [](int x, int y) {
+            return y < 8 ? (x < 9 ? kMagenta : kYellow) : (x < 9 ? kRed : kGreen);
         }));
         ASSERT_TRUE(writeTestBmp(smoke, 2, 2, [](int x, int y) {
             return Rgb{0, static_cast<uint8_t>(y == 0 ? 255 : 128 * x),
@@ -267,16 +269,24 @@ TEST_F(SceneDrawing, StartSetsTheStateEveryFrameReliesOn) {
               R"(C:\qorvin\Skymere3.bmpC:\qorvin\Skymere1.bmpC:\qorvin\Skymere2.bmp)");
 }
 
-TEST_F(SceneDrawing, MissingBitmapsLeaveTheirSlotsEmptyAndNoneRefusesToStart) {
+TEST_F(SceneDrawing, MissingBitmapsAndRefusedUploadsLeaveTheirSlotsEmptyAndNoneRefusesToStart) {
     RecordingErrorBox errors;
     World fresh;
     const std::string none = folder.file("none.bmp");
     EXPECT_FALSE(initScene(fresh, model, {none.c_str(), none.c_str(), nullptr}));
+    glEnable(GL_RGB);  // an error left by an earlier call is no upload's
     ASSERT_TRUE(initScene(fresh, model, {none.c_str(), ground.c_str(), nullptr}));
     releaseScene(fresh);
     EXPECT_EQ(std::tuple(fresh.textures[0], fresh.textures[1] == 0, fresh.textures[2]),
               std::tuple(0u, false, 0u));
     EXPECT_TRUE(errors.shown.empty()) << "a missing file is no error";
+    // Bound for unpacking, a pixel buffer of one byte makes the renderer refuse every upload.
+    glBindBuffer(GL_PIXEL_UNPACK_BUFFER, 1);
+    glBufferData(GL_PIXEL_UNPACK_BUFFER, 1, nullptr, GL_STATIC_DRAW);
+    EXPECT_FALSE(initScene(fresh = {}, model, {nullptr, ground.c_str(), nullptr}));
+    EXPECT_EQ(std::tuple(fresh.textures[1], loadBitmapTexture(ground.c_str())), std::tuple(0u, 0u));
+    EXPECT_EQ(errors.shown,
+              "[Error: Image file conversion error.][Error: Image file conversion error.]");
 }
 
 // The test model's unit square filling the window, lit by the default light along -z.

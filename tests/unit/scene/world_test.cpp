@@ -90,16 +90,20 @@ TEST(Flight, TurnStartsOnADrawOf0Mod100AndEndsWithinADegreeOfItsTarget) {
         std::vector<std::pair<int, int>> draws;
         float degrees;
         int frames;  // after the starting frame until the turn ends; 0: no turn
+        float heading = 30;
+        int64_t turns = 0;  // whole turns already taken off the heading
     } cases[] = {
         {{{100, 0}, {160, 159}, {160, 0}}, 159, 398},  // 0.3975 a frame: 158.2 after 398
         {{{100, 0}, {160, 0}, {160, 159}}, -159, 398},
+        {{{100, 0}, {160, 159}, {160, 0}}, 159, 398, 2000},  // across the bound, and far along
+        {{{100, 0}, {160, 0}, {160, 159}}, -159, 398, -2000, 10'000'000},
         {{{100, 0}, {160, 5}, {160, 5}}, 0, 1},
         {{{100, 10}}, 0, 0},
     };
     for (const auto& c : cases) {
         World world;
         JetState& jet = world.jet;
-        jet = {0, 0, 0, 30, 0, 0, 1, 7, 0, 300};  // bank fields left by the previous turn
+        jet = {0, 0, 0, c.heading, 0, 0, 1, 7, 0, 300, c.turns};  // bank fields left over
         ASSERT_TRUE(seedForDraws(world.random, c.draws));
         flyJet(world);  // a new turn is first applied on the next frame
         EXPECT_EQ(jet.turning, c.frames == 0 ? 0 : 1);
@@ -107,13 +111,21 @@ TEST(Flight, TurnStartsOnADrawOf0Mod100AndEndsWithinADegreeOfItsTarget) {
             continue;
         }
         EXPECT_EQ(std::tuple(jet.targetHeading, jet.bankRamp, jet.bankFrames),
-                  std::tuple(30 + c.degrees, 0.0f, 0));
+                  std::tuple(c.heading + c.degrees, 0.0f, 0));
         EXPECT_FLOAT_EQ(jet.turnRate, c.degrees / 400);
         int frames = 0;
         for (; jet.turning == 1 && frames < 1000; ++frames) {
             flyJet(world);
+            ASSERT_LE(std::abs(jet.heading), kHeadingBound);
         }
         EXPECT_EQ(frames, c.frames) << c.degrees << " degrees";
+        // The next step follows the heading with the turns taken off it added back.
+        const double angle =
+            (c.heading + 360.0 * c.turns + c.degrees / 400.0 * frames + 90) * 3.141 / 180;
+        const float x = jet.x, z = jet.z;
+        flyJet(world);
+        EXPECT_NEAR(jet.x - x, std::cos(angle), 6e-4) << c.heading;
+        EXPECT_NEAR(jet.z - z, std::sin(angle), 6e-4) << c.heading;
     }
 }
 
@@ -127,6 +139,9 @@ TEST(Flight, BankRollsInFor200FramesThenOut) {
     // The peak, 100 x the turn rate, comes on the 201st frame.
     EXPECT_EQ((std::tuple{rolls[0], rolls[1], rolls[200], rolls[201], rolls[400], jet.bankFrames}),
               std::tuple(0, 0.2f, 40, 39.8f, 0, 401));
+    jet.bankFrames = INT32_MAX;  // however long a turn lasts, the jet goes on banking out
+    stepBank(jet);
+    EXPECT_EQ(std::tuple(stepBank(jet), jet.bankRamp), std::tuple(-0.4f, -1.5f));
 }
 
 TEST(Camera, StaysWithin400HorizontallyElseGetsANewEyeAndSpeedFromFourDraws) {
