@@ -28,8 +28,16 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         case WM_CLOSE:
             PostQuitMessage(0);
             return 0;
+        case WM_SYSKEYDOWN:
+            // Escape with Alt held ends the scene too; the system keeps its own use of the keys.
+            state.escapePressed = state.escapePressed || wParam == VK_ESCAPE;
+            break;
         case WM_KEYDOWN:
         case WM_KEYUP:
+            // A slow frame may hold both messages of a short press: Escape's key-down is kept
+            // until the loop has seen it, whatever its key-up does to the table.
+            state.escapePressed =
+                state.escapePressed || (message == WM_KEYDOWN && wParam == VK_ESCAPE);
             // Real key messages carry codes below 256; a posted one may carry anything.
             if (wParam < sizeof state.keyDown) {
                 state.keyDown[wParam] = message == WM_KEYDOWN ? 1 : 0;

@@ -18,7 +18,8 @@ struct SceneWindowState {
     HGLRC renderContext = nullptr;
     bool windowActive = true;      // false while minimised: no frame is drawn then
     bool displaySwitched = false;  // the display took the requested mode; restored at the end
-    BYTE keyDown[256] = {};        // by virtual-key code; only Escape is read
+    BYTE keyDown[256] = {};        // by virtual-key code, 1 while down
+    bool escapePressed = false;    // an Escape key-down has arrived: the scene ends
 };
 
 // The process's window state (one window per process).
