@@ -68,6 +68,26 @@ HANDLE openProcessOf(HWND window) {
     return processId != 0 ? OpenProcess(SYNCHRONIZE, FALSE, processId) : nullptr;
 }
 
+std::vector<HWND> visibleWindowsOfProcess(HWND window) {
+    struct Search {
+        DWORD processId = 0;
+        std::vector<HWND> found;
+    } search;
+    GetWindowThreadProcessId(window, &search.processId);
+    EnumWindows(
+        [](HWND candidate, LPARAM parameter) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(parameter);
+            DWORD processId = 0;
+            GetWindowThreadProcessId(candidate, &processId);
+            if (processId == search.processId && IsWindowVisible(candidate)) {
+                search.found.push_back(candidate);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND findChildByText(HWND parent, const std::string& caption) {
     struct Search {
         std::wstring caption;

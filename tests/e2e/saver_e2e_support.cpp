@@ -7,6 +7,7 @@
 #include "scene/bitmap/bitmap_decoder.h"
 #include "tests/support/bmp_file_writer.h"
 #include "tests/support/whole_files.h"
+#include "tools/jet_model/ms3d_writer.h"
 
 namespace e2e {
 namespace {
@@ -18,6 +19,23 @@ void removeFolder(const std::string& folder) {
         SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     std::filesystem::remove_all(folder, ignored);
+}
+
+// `triangles` copies of one jet-sized triangle in one group without a material: every copy
+// is drawn, lit and depth-tested on every frame.
+bool writeTriangleStack(const char* path, int triangles) {
+    ModelData model;
+    model.vertices = {{0, {-1.5f, 0, 0}}, {0, {1.5f, 0, 0}}, {0, {0, 1.5f, 0}}};
+    ModelTriangle triangle;
+    triangle.vertexIndices[1] = 1;
+    triangle.vertexIndices[2] = 2;
+    model.triangles.assign(static_cast<size_t>(triangles), triangle);
+    model.meshes.push_back({-1, {}});
+    for (int i = 0; i < triangles; ++i) {
+        model.meshes[0].triangleIndices.push_back(i);
+    }
+    const std::vector<uint8_t> bytes = writeMs3d(model);
+    return !bytes.empty() && writeWholeFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 }  // namespace
@@ -61,6 +79,9 @@ bool prepareWorkFolder(const WorkFiles& files) {
     ok = writeOrRemove(files.ground, contract::kGroundBitmapPath, 64, kGroundColour) && ok;
     ok = writeOrRemove(files.smoke, contract::kSmokeBitmapPath, 32, 0xFFFFFF) && ok;
     DeleteFileA(contract::kModelPath);
+    if (files.model && files.modelTriangles > 0) {
+        return writeTriangleStack(contract::kModelPath, files.modelTriangles) && ok;
+    }
     return (!files.model ||
             CopyFileA(shippedFile("Soravane.data").c_str(), contract::kModelPath, FALSE)) &&
            ok;
