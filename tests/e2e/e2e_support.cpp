@@ -68,24 +68,17 @@ HANDLE openProcessOf(HWND window) {
     return processId != 0 ? OpenProcess(SYNCHRONIZE, FALSE, processId) : nullptr;
 }
 
-std::vector<HWND> visibleWindowsOfProcess(HWND window) {
-    struct Search {
-        DWORD processId = 0;
-        std::vector<HWND> found;
-    } search;
-    GetWindowThreadProcessId(window, &search.processId);
-    EnumWindows(
-        [](HWND candidate, LPARAM parameter) -> BOOL {
-            auto& search = *reinterpret_cast<Search*>(parameter);
-            DWORD processId = 0;
-            GetWindowThreadProcessId(candidate, &processId);
-            if (processId == search.processId && IsWindowVisible(candidate)) {
-                search.found.push_back(candidate);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+std::vector<HWND> visibleWindowsOfThread(HWND window) {
+    std::vector<HWND> found;
+    const auto addVisible = [](HWND candidate, LPARAM list) -> BOOL {
+        if (IsWindowVisible(candidate)) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(candidate);
+        }
+        return TRUE;
+    };
+    EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), addVisible,
+                      reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 HWND findChildByText(HWND parent, const std::string& caption) {

@@ -40,8 +40,8 @@ bool waitForNoWindow(const char* title, DWORD timeoutMs);
 // The process that owns `window`, to wait for (null when it cannot be opened).
 HANDLE openProcessOf(HWND window);
 
-// The visible top-level windows of the process that owns `window`, `window` among them.
-std::vector<HWND> visibleWindowsOfProcess(HWND window);
+// The visible top-level windows of the thread that owns `window`, `window` among them.
+std::vector<HWND> visibleWindowsOfThread(HWND window);
 
 // The first window below `parent`, at any depth, with this caption (UTF-8).
 HWND findChildByText(HWND parent, const std::string& caption);

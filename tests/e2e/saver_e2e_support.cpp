@@ -1,6 +1,7 @@
 #include "tests/e2e/saver_e2e_support.h"
 
 #include <filesystem>
+#include <numeric>
 #include <random>
 
 #include "contract/work_folder.h"
@@ -19,23 +20,6 @@ void removeFolder(const std::string& folder) {
         SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     std::filesystem::remove_all(folder, ignored);
-}
-
-// `triangles` copies of one jet-sized triangle in one group without a material: every copy
-// is drawn, lit and depth-tested on every frame.
-bool writeTriangleStack(const char* path, int triangles) {
-    ModelData model;
-    model.vertices = {{0, {-1.5f, 0, 0}}, {0, {1.5f, 0, 0}}, {0, {0, 1.5f, 0}}};
-    ModelTriangle triangle;
-    triangle.vertexIndices[1] = 1;
-    triangle.vertexIndices[2] = 2;
-    model.triangles.assign(static_cast<size_t>(triangles), triangle);
-    model.meshes.push_back({-1, {}});
-    for (int i = 0; i < triangles; ++i) {
-        model.meshes[0].triangleIndices.push_back(i);
-    }
-    const std::vector<uint8_t> bytes = writeMs3d(model);
-    return !bytes.empty() && writeWholeFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 }  // namespace
@@ -80,7 +64,17 @@ bool prepareWorkFolder(const WorkFiles& files) {
     ok = writeOrRemove(files.smoke, contract::kSmokeBitmapPath, 32, 0xFFFFFF) && ok;
     DeleteFileA(contract::kModelPath);
     if (files.model && files.modelTriangles > 0) {
-        return writeTriangleStack(contract::kModelPath, files.modelTriangles) && ok;
+        // Copies of one small triangle in one group without a material: each is drawn, lit
+        // and depth-tested on every frame.
+        ModelData model;
+        model.vertices = {{0, {-1.5f, 0, 0}}, {0, {1.5f, 0, 0}}, {0, {0, 1.5f, 0}}};
+        model.triangles.resize(static_cast<size_t>(files.modelTriangles),
+                               {.vertexIndices = {0, 1, 2}});
+        model.meshes = {{-1, std::vector<int32_t>(model.triangles.size())}};
+        std::iota(model.meshes[0].triangleIndices.begin(), model.meshes[0].triangleIndices.end(),
+                  0);
+        const std::vector<uint8_t> bytes = writeMs3d(model);
+        return writeWholeFile(contract::kModelPath, std::string(bytes.begin(), bytes.end())) && ok;
     }
     return (!files.model ||
             CopyFileA(shippedFile("Soravane.data").c_str(), contract::kModelPath, FALSE)) &&

@@ -8,45 +8,32 @@
 namespace {
 
 TEST(ScreenPlan, SceneOverThePrimaryAtTheModeItRunsAndCoversOverTheRest) {
+    const ScreenRect switched = {0, 0, 1024, 768};
+    const ScreenRect own = {0, 0, 1920, 1080};       // the primary's mode, kept
+    const ScreenRect right = {1920, 0, 3200, 1024};  // placed before the primary shrank
+    const ScreenRect leftAbove = {-1280, -200, 0, 824};
+    const ScreenRect around = {-10, -20, 1034, 788};  // reaching past the scene on every side
     struct Case {
-        const char* layout;
-        bool requestedModeSet;
+        bool modeSet;
         std::vector<ScreenRect> monitors;
         ScreenRect scene;
         std::vector<ScreenRect> covers;
     };
-    const ScreenRect switched = {0, 0, 1024, 768};
-    const ScreenRect wide = {0, 0, 1920, 1080};
     const Case cases[] = {
-        {"one monitor, switched", true, {switched}, switched, {}},
-        {"one monitor, mode refused", false, {wide}, wide, {}},
-        {"second monitor right of the primary, which shrank in the switch",
-         true,
-         {switched, {1920, 0, 3200, 1024}},
-         switched,
-         {{1920, 0, 3200, 1024}}},
-        {"monitors left of and above the primary",
-         false,
-         {{-1280, -200, 0, 824}, wide, {0, -900, 1600, 0}},
-         wide,
-         {{-1280, -200, 0, 824}, {0, -900, 1600, 0}}},
-        {"a clone of the primary", true, {switched, switched}, switched, {}},
-        {"a monitor overlapping the primary's right part",
-         true,
-         {switched, {800, 0, 1824, 768}},
-         switched,
-         {{1024, 0, 1824, 768}}},
-        {"a monitor reaching past the scene on every side",
-         true,
-         {{-10, -20, 1034, 788}},
+        {true, {switched}, switched, {}},
+        {false, {own}, own, {}},
+        {true, {switched, right}, switched, {right}},
+        {false, {leftAbove, own}, own, {leftAbove}},
+        {true,
+         {around},
          switched,
          {{-10, -20, 1034, 0}, {-10, 768, 1034, 788}, {-10, 0, 0, 768}, {1024, 0, 1034, 768}}},
     };
     for (const Case& c : cases) {
-        const ScreenPlan plan =
-            planScreens(c.requestedModeSet, {1024, 768}, {1920, 1080}, c.monitors);
-        EXPECT_EQ(plan.scene, c.scene) << c.layout;
-        EXPECT_EQ(plan.covers, c.covers) << c.layout;
+        SCOPED_TRACE(&c - cases);  // the row
+        const ScreenPlan plan = planScreens(c.modeSet, {1024, 768}, {1920, 1080}, c.monitors);
+        EXPECT_EQ(plan.scene, c.scene);
+        EXPECT_EQ(plan.covers, c.covers);
     }
 }
 
