@@ -122,13 +122,17 @@ void holdAndRelease(INPUT down, INPUT up) {
 
 }  // namespace
 
-void pressKey(WORD virtualKey) {
+void pressKey(WORD virtualKey, WORD heldKey) {
     INPUT down = {};
     down.type = INPUT_KEYBOARD;
     down.ki.wVk = virtualKey;
     INPUT up = down;
     up.ki.dwFlags = KEYEVENTF_KEYUP;
+    INPUT held[2] = {down, up};
+    held[0].ki.wVk = held[1].ki.wVk = heldKey;
+    SendInput(heldKey != 0 ? 1 : 0, &held[0], sizeof held[0]);
     holdAndRelease(down, up);
+    SendInput(heldKey != 0 ? 1 : 0, &held[1], sizeof held[1]);
 }
 
 void clickWindow(HWND window) {

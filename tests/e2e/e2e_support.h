@@ -52,8 +52,9 @@ struct DisplayMode {
 };
 DisplayMode currentDisplayMode();
 
-// Presses a key for 100 ms and releases it, as the keyboard would (to the foreground window).
-void pressKey(WORD virtualKey);
+// Presses a key for 100 ms and releases it, as the keyboard would (to the foreground window),
+// with `heldKey` (VK_MENU: Alt) held around the press unless it is 0.
+void pressKey(WORD virtualKey, WORD heldKey = 0);
 // A left click of the real mouse in the middle of `window`.
 void clickWindow(HWND window);
 
