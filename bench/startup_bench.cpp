@@ -10,7 +10,8 @@
 //
 // Each is run several times; the median, the fastest and the slowest are printed in
 // milliseconds. The scene is closed after each look. Run it with bench/startup_bench.sh, which
-// provides the Wine prefix and X displays (1024x768 and 1920x1080).
+// provides the Wine prefix and X displays: 1024x768, where the scene switches the display to
+// its own mode, and 1920x1080, which cannot switch, so the scene runs at the desktop's mode.
 //
 //   startup_bench.exe [runs]      (default 5)
 #include <windows.h>
@@ -205,11 +206,5 @@ int main(int argc, char** argv) {
     Print("scene start", sceneStart);
     Print("files ready", filesReady);
     Print("whole run", wholeRun);
-    if (sceneStart.ms.empty()) {
-        std::printf(
-            "  The scene never showed its window: it switches the display to 1024 x 768,\n"
-            "  which this X server cannot do at %d x %d, and then ends.\n",
-            screen.width, screen.height);
-    }
     return 0;
 }

@@ -5,7 +5,6 @@
 enum SceneExitCode : int {
     kSceneEndedNormally = 0,
     kSceneModelUnreadable = 2,
-    kSceneDisplayModeRefused = 3,
     kSceneWindowFailed = 4,  // class, window, device context, pixel format or GL context
     kSceneNoBitmapTexture = 5,
 };

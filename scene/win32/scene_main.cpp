@@ -20,7 +20,6 @@ constexpr int kScreenHeight = 768;
 constexpr int kColourBits = 32;
 constexpr clock_t kTitleRefreshMs = 1000;
 constexpr double kEyeClimbPerTurn = 0.1;
-constexpr WPARAM kEscape = VK_ESCAPE;
 
 // Polls the queue and draws on every turn that finds it empty, until a close request or
 // Escape. The eye climbs on every idle turn, drawn or not.
@@ -42,8 +41,7 @@ void runFrameLoop(World& world, const MeshModel& model) {
             continue;
         }
         // Escape is tested after the frame is drawn: the stopping frame is never shown.
-        if ((window.windowActive && renderFrame(world, model) == 0) ||
-            window.keyDown[kEscape] == 1) {
+        if ((window.windowActive && renderFrame(world, model) == 0) || window.escapePressed) {
             return;
         }
         SwapBuffers(window.deviceContext);

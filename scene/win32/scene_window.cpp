@@ -2,6 +2,8 @@
 
 #include "scene/frame.h"
 #include "scene/scene_start.h"
+#include "scene/screen_plan.h"
+#include "scene/win32/monitor_covers.h"
 #include "scene/win32/swap_interval.h"
 
 namespace {
@@ -26,8 +28,16 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         case WM_CLOSE:
             PostQuitMessage(0);
             return 0;
+        case WM_SYSKEYDOWN:
+            // Escape with Alt held ends the scene too; the system keeps its own use of the keys.
+            state.escapePressed = state.escapePressed || wParam == VK_ESCAPE;
+            break;
         case WM_KEYDOWN:
         case WM_KEYUP:
+            // A slow frame may hold both messages of a short press: Escape's key-down is kept
+            // until the loop has seen it, whatever its key-up does to the table.
+            state.escapePressed =
+                state.escapePressed || (message == WM_KEYDOWN && wParam == VK_ESCAPE);
             // Real key messages carry codes below 256; a posted one may carry anything.
             if (wParam < sizeof state.keyDown) {
                 state.keyDown[wParam] = message == WM_KEYDOWN ? 1 : 0;
@@ -100,22 +110,29 @@ SceneWindowState& sceneWindowState() {
 
 std::optional<SceneExitCode> openSceneWindow(const char* title, int width, int height, int bits,
                                              World& world, MeshModel& model) {
-    RECT rect = {0, 0, width, height};
     state.instance = GetModuleHandleA(nullptr);
     if (!registerWindowClass()) {
         return kSceneWindowFailed;
     }
-    if (!switchDisplayMode(width, height, bits)) {
-        return kSceneDisplayModeRefused;
-    }
+    // A display that refuses the mode keeps its own, and the scene covers it as it is.
+    state.displaySwitched = switchDisplayMode(width, height, bits);
+    const ScreenPlan plan =
+        planScreens(state.displaySwitched, {width, height},
+                    {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, monitorRects());
+    const int sceneWidth = plan.scene.right - plan.scene.left;
+    const int sceneHeight = plan.scene.bottom - plan.scene.top;
+    RECT rect = {plan.scene.left, plan.scene.top, plan.scene.right, plan.scene.bottom};
+    // Before the scene's window, which then takes the foreground from them.
+    coverScreens(state.instance, plan.covers);
 
     const DWORD exStyle = WS_EX_APPWINDOW;
     const DWORD style = WS_POPUP;
     ShowCursor(FALSE);
     AdjustWindowRectEx(&rect, style, FALSE, exStyle);
-    state.window = CreateWindowExA(
-        exStyle, kWindowClassName, title, style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-        rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, state.instance, nullptr);
+    state.window =
+        CreateWindowExA(exStyle, kWindowClassName, title, style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                        nullptr, nullptr, state.instance, nullptr);
     if (state.window == nullptr || !createRenderContext(bits)) {
         closeSceneWindow();
         return kSceneWindowFailed;
@@ -127,7 +144,7 @@ std::optional<SceneExitCode> openSceneWindow(const char* title, int width, int h
     ShowWindow(state.window, SW_SHOW);
     SetForegroundWindow(state.window);
     SetFocus(state.window);
-    resizeScene(width, height);
+    resizeScene(sceneWidth, sceneHeight);
 
     if (!initScene(world, model, workFolderSnapshotPaths())) {
         closeSceneWindow();
@@ -137,7 +154,10 @@ std::optional<SceneExitCode> openSceneWindow(const char* title, int width, int h
 }
 
 void closeSceneWindow() {
-    ChangeDisplaySettingsA(nullptr, 0);
+    if (state.displaySwitched) {
+        ChangeDisplaySettingsA(nullptr, 0);
+        state.displaySwitched = false;
+    }
     ShowCursor(TRUE);
     if (state.renderContext != nullptr) {
         wglMakeCurrent(nullptr, nullptr);
@@ -153,4 +173,5 @@ void closeSceneWindow() {
         state.window = nullptr;
     }
     UnregisterClassA(kWindowClassName, state.instance);
+    uncoverScreens();
 }

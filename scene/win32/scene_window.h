@@ -1,7 +1,8 @@
 #pragma once
-// The scene program's one window: a borderless pop-up covering the screen after the display
-// has been switched to the requested mode, with an OpenGL rendering context current on the
-// calling thread. Owns the process's window state; used from WinMain's thread only.
+// The scene program's window: a borderless pop-up covering the primary monitor, switched to
+// the requested mode where the display takes it and at its own mode otherwise, with an OpenGL
+// rendering context current on the calling thread; black covers over the other monitors. Owns
+// the process's window state; used from WinMain's thread only.
 #include <windows.h>
 
 #include <optional>
@@ -15,20 +16,21 @@ struct SceneWindowState {
     HWND window = nullptr;
     HDC deviceContext = nullptr;  // the class's own DC, held for the whole run
     HGLRC renderContext = nullptr;
-    bool windowActive = true;  // false while minimised: no frame is drawn then
-    BYTE keyDown[256] = {};    // by virtual-key code; only Escape is read
+    bool windowActive = true;      // false while minimised: no frame is drawn then
+    bool displaySwitched = false;  // the display took the requested mode; restored at the end
+    BYTE keyDown[256] = {};        // by virtual-key code, 1 while down
+    bool escapePressed = false;    // an Escape key-down has arrived: the scene ends
 };
 
 // The process's window state (one window per process).
 SceneWindowState& sceneWindowState();
 
-// Registers the class, switches the display mode, creates the window and its context and
-// starts the scene. Nothing when all went well; otherwise the exit code of the failure, with
-// everything created released again (the class stays registered when the display mode was
-// refused).
+// Registers the class, switches the display mode where the display takes it, covers the
+// other monitors, creates the window and its context and starts the scene. Nothing when all
+// went well; otherwise the exit code of the failure, with everything created released again.
 std::optional<SceneExitCode> openSceneWindow(const char* title, int width, int height, int bits,
                                              World& world, MeshModel& model);
 
-// Restores the display mode and the cursor and releases context, DC, window and class. Safe
-// after a partial open.
+// Restores the display mode (when it was switched) and the cursor, releases context, DC,
+// window and class, and takes the covers away. Safe after a partial open.
 void closeSceneWindow();

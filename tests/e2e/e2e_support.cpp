@@ -68,6 +68,19 @@ HANDLE openProcessOf(HWND window) {
     return processId != 0 ? OpenProcess(SYNCHRONIZE, FALSE, processId) : nullptr;
 }
 
+std::vector<HWND> visibleWindowsOfThread(HWND window) {
+    std::vector<HWND> found;
+    const auto addVisible = [](HWND candidate, LPARAM list) -> BOOL {
+        if (IsWindowVisible(candidate)) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(candidate);
+        }
+        return TRUE;
+    };
+    EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), addVisible,
+                      reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 HWND findChildByText(HWND parent, const std::string& caption) {
     struct Search {
         std::wstring caption;
@@ -109,13 +122,17 @@ void holdAndRelease(INPUT down, INPUT up) {
 
 }  // namespace
 
-void pressKey(WORD virtualKey) {
+void pressKey(WORD virtualKey, WORD heldKey) {
     INPUT down = {};
     down.type = INPUT_KEYBOARD;
     down.ki.wVk = virtualKey;
     INPUT up = down;
     up.ki.dwFlags = KEYEVENTF_KEYUP;
+    INPUT held[2] = {down, up};
+    held[0].ki.wVk = held[1].ki.wVk = heldKey;
+    SendInput(heldKey != 0 ? 1 : 0, &held[0], sizeof held[0]);
     holdAndRelease(down, up);
+    SendInput(heldKey != 0 ? 1 : 0, &held[1], sizeof held[1]);
 }
 
 void clickWindow(HWND window) {

@@ -40,6 +40,9 @@ bool waitForNoWindow(const char* title, DWORD timeoutMs);
 // The process that owns `window`, to wait for (null when it cannot be opened).
 HANDLE openProcessOf(HWND window);
 
+// The visible top-level windows of the thread that owns `window`, `window` among them.
+std::vector<HWND> visibleWindowsOfThread(HWND window);
+
 // The first window below `parent`, at any depth, with this caption (UTF-8).
 HWND findChildByText(HWND parent, const std::string& caption);
 
@@ -49,8 +52,9 @@ struct DisplayMode {
 };
 DisplayMode currentDisplayMode();
 
-// Presses a key for 100 ms and releases it, as the keyboard would (to the foreground window).
-void pressKey(WORD virtualKey);
+// Presses a key for 100 ms and releases it, as the keyboard would (to the foreground window),
+// with `heldKey` (VK_MENU: Alt) held around the press unless it is 0.
+void pressKey(WORD virtualKey, WORD heldKey = 0);
 // A left click of the real mouse in the middle of `window`.
 void clickWindow(HWND window);
 

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <numeric>
 #include <random>
 
 #include "contract/work_folder.h"
 #include "scene/bitmap/bitmap_decoder.h"
 #include "tests/support/bmp_file_writer.h"
 #include "tests/support/whole_files.h"
+#include "tools/jet_model/ms3d_writer.h"
 
 namespace e2e {
 namespace {
@@ -63,6 +65,19 @@ bool prepareWorkFolder(const WorkFiles& files) {
     ok = writeOrRemove(files.ground, contract::kGroundBitmapPath, 64, kGroundColour) && ok;
     ok = writeOrRemove(files.smoke, contract::kSmokeBitmapPath, 32, 0xFFFFFF) && ok;
     DeleteFileA(contract::kModelPath);
+    if (files.model && files.modelTriangles > 0) {
+        // Copies of one small triangle in one group without a material: each is drawn, lit
+        // and depth-tested on every frame.
+        ModelData model;
+        model.vertices = {{0, {-1.5f, 0, 0}}, {0, {1.5f, 0, 0}}, {0, {0, 1.5f, 0}}};
+        model.triangles.resize(static_cast<size_t>(files.modelTriangles),
+                               {.vertexIndices = {0, 1, 2}});
+        model.meshes = {{-1, std::vector<int32_t>(model.triangles.size())}};
+        std::iota(model.meshes[0].triangleIndices.begin(), model.meshes[0].triangleIndices.end(),
+                  0);
+        const std::vector<uint8_t> bytes = writeMs3d(model);
+        return writeWholeFile(contract::kModelPath, std::string(bytes.begin(), bytes.end())) && ok;
+    }
     return (!files.model ||
             CopyFileA(shippedFile("Soravane.data").c_str(), contract::kModelPath, FALSE)) &&
            ok;

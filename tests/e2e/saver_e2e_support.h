@@ -43,6 +43,7 @@ inline constexpr DWORD kSkyColour = 0x0000FF;     // 0x00RRGGBB
 inline constexpr DWORD kGroundColour = 0x00C800;  // the "desktop"
 struct WorkFiles {
     bool model = true;
+    int modelTriangles = 0;  // 0: the shipped jet; otherwise a model of this many, slow to draw
     bool sky = true;
     bool ground = true;
     bool smoke = true;
