@@ -181,6 +181,7 @@ void Skymere_P::CreateControls() {
     StaticLook link = LabelLook(kUrl, underlinedFont_.get(), kWhite, kOneLine, &background_);
     link.cursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
     link.notify = form;
+    link.clicks = true;
     lbl_URL.Create(form, kLbl_URL, Scaled(dialog_layout::lbl_URL), link);
     Cmd_Set.Create(form, place(kCmd_Set, dialog_layout::Cmd_Set), "設定", skins_);
     Cmd_Can.Create(form, place(kCmd_Can, dialog_layout::Cmd_Can), "ｷｬﾝｾﾙ", skins_);

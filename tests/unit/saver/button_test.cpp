@@ -67,7 +67,8 @@ const auto kFocus = [](Command& b) { b.OnGotFocus(); };
 const auto kBlur = [](Command& b) { b.OnLostFocus(); };
 const auto kMove = [](Command& b) { b.OnMouseMove(); };
 const auto kLeftDown = [](Command& b) { b.OnMouseDown(MouseButton::Left); };
-const auto kLeftUp = [](Command& b) { b.OnMouseUp(MouseButton::Left); };
+const auto kLeftUp = [](Command& b) { b.OnMouseUp(MouseButton::Left, true); };
+const auto kPressLost = [](Command& b) { b.OnPressLost(); };
 const auto kLeft = [](Command& b) { b.OnTmrMouse(true); };
 const auto kStillOver = [](Command& b) { b.OnTmrMouse(false); };
 
@@ -91,6 +92,9 @@ TEST(ButtonLook, HoverAndFocusFollowTheTableAndTheFaceDarkensAtTheTopOnlyWhileHo
                      {"hover", kMove, PaintedLook{Skin::HighLight, true}, 2},
                      {"focus as pressed", kFocus, PaintedLook{Skin::Pressed, true}, 4},
                      {"left down", kLeftDown, PaintedLook{Skin::Pressed, true}, 4},
+                     {"press lost", kPressLost, PaintedLook{Skin::HighLightSelect, true}, 4},
+                     {"press lost again", kPressLost, std::nullopt, 4},
+                     {"left down again", kLeftDown, PaintedLook{Skin::Pressed, true}, 4},
                      {"left up", kLeftUp, PaintedLook{Skin::HighLightSelect, true}, 4},
                  });
     EXPECT_EQ(loaded.view.clicks, 1);
@@ -110,24 +114,41 @@ TEST(ButtonLook, APressDraggedOffAndReleasedOutsideDoesNotClick) {
     EXPECT_EQ(loaded.view.clicks, 0);
 }
 
-TEST(ButtonLook, EveryButtonClicksOnReleaseUnlessFocusedWithThePointerAway) {
-    LoadedButton loaded;
-    Command& button = loaded.button;
-    button.OnMouseUp(MouseButton::Left);  // even before Initialize
-    button.Initialize();
-    button.OnMouseMove();
-    loaded.view.Forget();
-    button.OnMouseDown(MouseButton::Right);
-    button.OnMouseUp(MouseButton::Right);
-    button.OnMouseUp(MouseButton::Middle);
-    EXPECT_EQ(loaded.view.clicks, 2);
-    EXPECT_TRUE(loaded.view.painted.empty());  // only the left button draws
-
-    button.OnGotFocus();
-    button.OnTmrMouse(true);
-    ASSERT_EQ(button.LookState(), 3);
-    button.OnMouseUp(MouseButton::Right);
-    EXPECT_EQ(loaded.view.clicks, 2);
+TEST(ButtonLook, OnlyAReleaseOverItThatEndsAPressBegunOnItClicks) {
+    const auto down = [](MouseButton b) { return [b](Command& c) { c.OnMouseDown(b); }; };
+    const auto up = [](MouseButton b, bool over) {
+        return [b, over](Command& c) { c.OnMouseUp(b, over); };
+    };
+    const auto focusedAway = [](Command& c) {
+        c.OnGotFocus();
+        c.OnTmrMouse(true);  // LookState 3
+    };
+    const auto lost = [](Command& c) { c.OnPressLost(); };
+    using Button = MouseButton;
+    struct Case {
+        const char* what;
+        std::vector<std::function<void(Command&)>> gestures;
+        int clicks;
+    };
+    const Case cases[] = {
+        {"right press and release", {down(Button::Right), up(Button::Right, true)}, 1},
+        {"left, released twice",
+         {down(Button::Left), up(Button::Left, true), up(Button::Left, true)},
+         1},
+        {"a release without a press", {up(Button::Left, true), up(Button::Middle, true)}, 0},
+        {"released outside", {down(Button::Left), up(Button::Left, false)}, 0},
+        {"the press lost", {down(Button::Left), lost, up(Button::Left, true)}, 0},
+        {"focused, pointer away", {focusedAway, down(Button::Right), up(Button::Right, true)}, 0},
+    };
+    for (const Case& c : cases) {
+        LoadedButton loaded;
+        loaded.button.Initialize();
+        loaded.button.OnMouseMove();
+        for (const auto& gesture : c.gestures) {
+            gesture(loaded.button);
+        }
+        EXPECT_EQ(loaded.view.clicks, c.clicks) << c.what;
+    }
 }
 
 TEST(ButtonLook, ADisabledButtonShowsDisableIgnoresEverythingAndNeverClicks) {
@@ -146,7 +167,7 @@ TEST(ButtonLook, ADisabledButtonShowsDisableIgnoresEverythingAndNeverClicks) {
     button.OnMouseDown(MouseButton::Left);
     button.OnMouseMove();
     button.OnTmrMouse(true);
-    button.OnMouseUp(MouseButton::Left);
+    button.OnMouseUp(MouseButton::Left, true);
     button.OnLostFocus();
     EXPECT_TRUE(loaded.view.painted.empty());
     EXPECT_EQ(loaded.view.clicks, 0);
