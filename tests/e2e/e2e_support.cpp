@@ -118,17 +118,36 @@ void pressKey(WORD virtualKey) {
     holdAndRelease(down, up);
 }
 
-void clickWindow(HWND window) {
+POINT centreOf(HWND window) {
     RECT onScreen = {};
     GetWindowRect(window, &onScreen);
-    SetCursorPos((onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2);
+    return {(onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2};
+}
+
+void pressAndRelease(POINT pressAt, POINT releaseAt) {
+    SetCursorPos(pressAt.x, pressAt.y);
     Sleep(200);  // a button notices the pointer over it
     INPUT down = {};
     down.type = INPUT_MOUSE;
     down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendInput(1, &down, sizeof down);
+    Sleep(100);
+    SetCursorPos(releaseAt.x, releaseAt.y);
     INPUT up = down;
     up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    holdAndRelease(down, up);
+    SendInput(1, &up, sizeof up);
+}
+
+void clickWindow(HWND window) {
+    pressAndRelease(centreOf(window), centreOf(window));
+}
+
+void settle(HWND window) {
+    // Sent messages come before input: the first answer lets the input through, the second
+    // comes once it has been handled.
+    for (int trip = 0; trip < 2; ++trip) {
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    }
 }
 
 ScreenShot captureScreen() {

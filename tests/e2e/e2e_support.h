@@ -51,8 +51,14 @@ DisplayMode currentDisplayMode();
 
 // Presses a key for 100 ms and releases it, as the keyboard would (to the foreground window).
 void pressKey(WORD virtualKey);
+// The middle of `window` on the screen.
+POINT centreOf(HWND window);
+// The real mouse's left button pressed at `pressAt` and released at `releaseAt` (screen).
+void pressAndRelease(POINT pressAt, POINT releaseAt);
 // A left click of the real mouse in the middle of `window`.
 void clickWindow(HWND window);
+// Returns once the thread of `window` has handled the input sent to it so far.
+void settle(HWND window);
 
 // The screen's pixels now, top row first, as 0x00RRGGBB.
 struct ScreenShot {

@@ -3,6 +3,11 @@
 // inside its host, the settings dialog with its file chooser, and the music of a run.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+// <commctrl.h> needs the types of <windows.h> first.
+#include <commctrl.h>
+
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -239,6 +244,101 @@ TEST_F(Saver, TheDialogSavesTheChosenFileBesideTheSaverAndEnds) {
     EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
     EXPECT_EQ(setting(kModeKey), "1");
     EXPECT_EQ(setting(kFileKey), song);
+}
+
+// The screen rectangle of item `index` of a list view in another process: the rectangle
+// travels through that process's memory.
+RECT listItemOnScreen(HWND list, int index) {
+    RECT item = {LVIR_LABEL, 0, 0, 0};
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    void* remote = VirtualAllocEx(process, nullptr, sizeof item, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+    SendMessageW(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process, remote, &item, sizeof item, nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
+    return item;
+}
+
+// Opens the file chooser, moves it so that its first file lies over `target`, and
+// double-clicks that file: the chooser closes on the second press, whose release then lands on
+// `target`.
+bool doubleClickChooserFileOver(HWND dialog, HWND target) {
+    e2e::clickWindow(e2e::findChildByText(dialog, "..."));
+    HWND chooser = e2e::waitFor([] { return FindWindowW(L"#32770", L"ﾌｧｲﾙを開く"); }, kTimeoutMs);
+    HWND list = e2e::waitFor(
+        [&] {
+            return FindWindowExW(FindWindowExW(chooser, nullptr, L"SHELLDLL_DefView", nullptr),
+                                 nullptr, L"SysListView32", nullptr);
+        },
+        kTimeoutMs);
+    if (list == nullptr) {
+        return false;
+    }
+    RECT item = e2e::waitFor([&] { return listItemOnScreen(list, 0).right > 0 ? list : nullptr; },
+                             kTimeoutMs)
+                    ? listItemOnScreen(list, 0)
+                    : RECT{};
+    const POINT over = e2e::centreOf(target);
+    RECT chooserRect = {};
+    GetWindowRect(chooser, &chooserRect);
+    SetWindowPos(chooser, nullptr, chooserRect.left + over.x - (item.left + item.right) / 2,
+                 chooserRect.top + over.y - (item.top + item.bottom) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    e2e::settle(chooser);
+    item = listItemOnScreen(list, 0);
+    SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    INPUT clicks[3] = {};
+    for (INPUT& click : clicks) {
+        click.type = INPUT_MOUSE;
+        click.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    }
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, clicks, sizeof clicks[0]);
+    const bool closed =
+        e2e::waitFor([&] { return IsWindow(chooser) ? nullptr : dialog; }, kTimeoutMs) != nullptr;
+    INPUT release = clicks[1];
+    SendInput(1, &release, sizeof release);
+    return closed;
+}
+
+TEST_F(Saver, SetSavesOnlyWhenAPressBegunOnItIsReleasedOverIt) {
+    const std::string song = folder.file("tone.wav");
+    ASSERT_TRUE(writeWholeFile(song, "RIFF"));
+    saver = folder.startSaver("/c");
+    HWND dialog = e2e::waitForWindow(contract::kDialogWindowTitle, kTimeoutMs);
+    ASSERT_NE(dialog, nullptr);
+    HWND set = e2e::waitFor([&] { return e2e::findChildByText(dialog, "設定"); }, kTimeoutMs);
+    ASSERT_NE(set, nullptr);
+    saver.waitUntilIdle(5000);
+    e2e::clickWindow(e2e::findChildByText(dialog, "MP3、WAV"));
+    POINT background = {260, 235};  // below the panel, between the link and the buttons
+    ClientToScreen(dialog, &background);
+    struct Case {
+        const char* what;
+        std::function<bool()> gesture;
+        bool saves;
+    };
+    const Case cases[] = {
+        {"pressed on the background, released over it",
+         [&] { return e2e::pressAndRelease(background, e2e::centreOf(set)), true; }, false},
+        {"pressed on it, released outside",
+         [&] { return e2e::pressAndRelease(e2e::centreOf(set), background), true; }, false},
+        {"a double-click in the file chooser over it",
+         [&] { return doubleClickChooserFileOver(dialog, set); }, false},
+        {"clicked", [&] { return e2e::clickWindow(set), true; }, true},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(c.gesture()) << c.what;
+        e2e::settle(dialog);
+        EXPECT_EQ(e2e::fileExists(folder.file("Soravane.ini")), c.saves) << c.what;
+    }
+    EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
+    EXPECT_EQ(setting(kFileKey), song);  // chosen by the double-click
 }
 
 // Whether someone holds `path` open so that it cannot be opened for writing alone.
