@@ -22,6 +22,16 @@ bool CopyFileOver(std::string_view from, std::string_view to) {
     return CopyFileW(Utf8ToWide(from).c_str(), Utf8ToWide(to).c_str(), FALSE) != FALSE;
 }
 
+bool ReplaceFile(std::string_view replacement, std::string_view target) {
+    return !IsReadOnlyFile(target) &&
+           MoveFileExW(Utf8ToWide(replacement).c_str(), Utf8ToWide(target).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool RemoveFile(std::string_view path) {
+    return DeleteFileW(Utf8ToWide(path).c_str()) != FALSE;
+}
+
 bool OpensFileForReading(std::string_view path) {
     if (path.empty()) {
         return false;

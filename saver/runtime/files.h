@@ -16,6 +16,13 @@ bool IsReadOnlyFile(std::string_view path);
 // cannot be written (a read-only or locked `to` is left as it was).
 bool CopyFileOver(std::string_view from, std::string_view to);
 
+// Puts the file `replacement` in the place of `target` in one step, replacing an older
+// `target` unless it is read-only. False, with both left as they were, when it cannot.
+bool ReplaceFile(std::string_view replacement, std::string_view target);
+
+// Deletes the file; false when it is not there or cannot be deleted.
+bool RemoveFile(std::string_view path);
+
 // Whether `path` opens as a file for reading: false for a folder, a missing file, a bad name
 // or one that may not be read.
 bool OpensFileForReading(std::string_view path);

@@ -341,6 +341,68 @@ TEST_F(Saver, SetSavesOnlyWhenAPressBegunOnItIsReleasedOverIt) {
     EXPECT_EQ(setting(kFileKey), song);  // chosen by the double-click
 }
 
+// Makes the file at `path` immutable, which even Wine run by the superuser cannot write, until
+// the object goes. Wine runs a Unix program given by its Unix path, but gives no handle to
+// wait on: the file's answer to an open for writing tells when the change has been made.
+class ImmutableFile {
+public:
+    explicit ImmutableFile(const std::string& path) : path_(path) {
+        using UnixFileName = char*(CDECL*)(const wchar_t*);
+        const auto unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+        const std::wstring wide(path.begin(), path.end());
+        char* unixPath = unixFileName != nullptr ? unixFileName(wide.c_str()) : nullptr;
+        unixPath_ = unixPath != nullptr ? unixPath : "";
+        HeapFree(GetProcessHeap(), 0, unixPath);
+        made_ = change("+i", false);
+    }
+    ~ImmutableFile() { change("-i", true); }
+    bool made() const { return made_; }
+
+private:
+    bool change(const char* attribute, bool writable) const {
+        e2e::Process("Z:\\usr\\bin\\chattr " + std::string(attribute) + " \"" + unixPath_ + "\"");
+        const auto writableNow = [&] {
+            HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+            CloseHandle(file);
+            return (file != INVALID_HANDLE_VALUE) == writable ? GetDesktopWindow() : nullptr;
+        };
+        return e2e::waitFor(writableNow, kTimeoutMs) != nullptr;
+    }
+    std::string path_;
+    std::string unixPath_;
+    bool made_ = false;
+};
+
+TEST_F(Saver, ASettingsFileThatCannotBeWrittenIsReportedAndKeptAndTheDialogStays) {
+    const std::string ini = folder.file("Soravane.ini");
+    const std::string before = std::string("[Section]\r\n") + kModeKey + "= 1\r\n";
+    ASSERT_TRUE(writeWholeFile(ini, before));
+    const ImmutableFile immutable(ini);
+    ASSERT_TRUE(immutable.made());
+    saver = folder.startSaver("/c");
+    HWND dialog = e2e::waitForWindow(contract::kDialogWindowTitle, kTimeoutMs);
+    HWND set = e2e::waitFor([&] { return e2e::findChildByText(dialog, "設定"); }, kTimeoutMs);
+    ASSERT_NE(set, nullptr);
+    saver.waitUntilIdle(5000);
+    e2e::clickWindow(e2e::findChildByText(dialog, "なし"));
+    e2e::clickWindow(set);
+    HWND box = e2e::waitFor([] { return FindWindowW(L"#32770", L"Soravane"); }, kTimeoutMs);
+    ASSERT_NE(box, nullptr);
+    // What failed, and where.
+    std::wstring text(1024, L'\0');
+    text.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, text.data(), 1024)));
+    EXPECT_NE(text.find(L"保存できません"), std::wstring::npos);
+    EXPECT_NE(text.find(std::wstring(ini.begin(), ini.end())), std::wstring::npos);
+    EXPECT_EQ(readWholeFile(ini), before);
+    EXPECT_FALSE(e2e::fileExists(ini + ".partial"));
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_TRUE(e2e::waitForNoWindow("Soravane", kTimeoutMs));
+    e2e::settle(dialog);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+}
+
 // Whether someone holds `path` open so that it cannot be opened for writing alone.
 bool HeldOpen(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);

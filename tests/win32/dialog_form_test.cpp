@@ -3,6 +3,7 @@
 // saving nothing.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ public:
         EXPECT_EQ(file, "C:\\saver\\Soravane.ini");
         written.push_back(std::string(key) + "=" + std::string(value));
         return true;
+    }
+    bool EditApart(std::string_view file,
+                   const std::function<bool(std::string_view copy)>& edit) override {
+        return edit(file);
     }
     bool OpensForReading(std::string_view) override { return false; }
 };
