@@ -49,6 +49,28 @@ bool OpensFileForReading(std::string_view path) {
            (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+std::optional<std::string> AnsiPath(std::string_view path) {
+    if (std::optional<std::string> exact = ExactAnsi(path)) {
+        return exact;
+    }
+    const std::wstring wide = Utf8ToWide(path);
+    if (const DWORD size = GetShortPathNameW(wide.c_str(), nullptr, 0); size > 0) {
+        std::wstring shortPath(size, L'\0');
+        shortPath.resize(GetShortPathNameW(wide.c_str(), shortPath.data(), size));
+        return ExactAnsi(WideToUtf8(shortPath));
+    }
+    const std::size_t lastBackslash = path.find_last_of('\\');
+    if (lastBackslash == std::string_view::npos || lastBackslash == 0) {
+        return std::nullopt;
+    }
+    std::optional<std::string> folder = AnsiPath(path.substr(0, lastBackslash));
+    const std::optional<std::string> name = ExactAnsi(path.substr(lastBackslash));
+    if (!folder || !name) {
+        return std::nullopt;
+    }
+    return *folder + *name;
+}
+
 std::string ProgramFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {

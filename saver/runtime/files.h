@@ -1,6 +1,7 @@
 #pragma once
 // The forms run-time's file services over the wide (W) file functions. Paths are UTF-8.
 // Each reports failure by its result only.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,11 @@ bool RemoveFile(std::string_view path);
 // Whether `path` opens as a file for reading: false for a folder, a missing file, a bad name
 // or one that may not be read.
 bool OpensFileForReading(std::string_view path);
+
+// `path` as the ANSI functions take it: itself when the ANSI code page holds it exactly,
+// otherwise its short (8.3) form, which the file system keeps in plain letters; for a file not
+// made yet, its folder's short form and its own name. Nothing when neither is exact.
+std::optional<std::string> AnsiPath(std::string_view path);
 
 // The folder of the running program, without a trailing backslash ("C:" for a program at the
 // root of drive C).

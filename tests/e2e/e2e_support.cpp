@@ -2,6 +2,14 @@
 
 namespace e2e {
 
+std::wstring toWide(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                            static_cast<int>(wide.size()))));
+    return wide;
+}
+
 std::string shippedFile(const std::string& name) {
     // The build folder through Wine's Z: drive.
     std::string path = "Z:" + std::string(SORAVANE_BIN_DIR) + "/" + name;
@@ -12,11 +20,11 @@ std::string shippedFile(const std::string& name) {
 }
 
 Process::Process(const std::string& commandLine) {
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    std::string mutableLine = commandLine;
+    std::wstring mutableLine = toWide(commandLine);
     PROCESS_INFORMATION started = {};
-    if (CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                        &startup, &started)) {
         CloseHandle(started.hThread);
         process_.reset(started.hProcess, CloseHandle);
@@ -72,11 +80,7 @@ HWND findChildByText(HWND parent, const std::string& caption) {
     struct Search {
         std::wstring caption;
         HWND found = nullptr;
-    } search;
-    search.caption.resize(caption.size());
-    search.caption.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, caption.data(), static_cast<int>(caption.size()),
-                            search.caption.data(), static_cast<int>(caption.size()))));
+    } search{toWide(caption)};
     EnumChildWindows(
         parent,
         [](HWND child, LPARAM parameter) -> BOOL {

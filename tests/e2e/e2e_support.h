@@ -11,6 +11,9 @@
 
 namespace e2e {
 
+// UTF-8 text as the wide (W) functions take it.
+std::wstring toWide(const std::string& text);
+
 // The Windows path of a file in the build's output folder (Soravane.dll, Soravane.data, ...).
 std::string shippedFile(const std::string& name);
 
@@ -18,7 +21,7 @@ std::string shippedFile(const std::string& name);
 class Process {
 public:
     Process() = default;
-    explicit Process(const std::string& commandLine);
+    explicit Process(const std::string& commandLine);  // UTF-8
 
     bool started() const { return process_ != nullptr; }
     // The exit code once the process has ended within `timeoutMs`, or -1 while it still runs.

@@ -7,6 +7,7 @@
 // <commctrl.h> needs the types of <windows.h> first.
 #include <commctrl.h>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -219,33 +220,6 @@ TEST_F(Saver, APreviewShowsInsideTheNamedHostUntilTheHostIsDestroyed) {
     }
 }
 
-TEST_F(Saver, TheDialogSavesTheChosenFileBesideTheSaverAndEnds) {
-    const std::string song = folder.file("song.mp3");
-    ASSERT_TRUE(writeWholeFile(song, "ID3"));
-    saver = folder.startSaver("/c:1234");
-    HWND dialog = e2e::waitForWindow(contract::kDialogWindowTitle, kTimeoutMs);
-    ASSERT_NE(dialog, nullptr);
-    saver.waitUntilIdle(5000);  // the opening zoom and the first painting
-    const auto press = [&](const char* caption) {
-        SendMessageW(e2e::findChildByText(dialog, caption), WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2));
-    };
-    press("MP3、WAV");
-    e2e::clickWindow(e2e::findChildByText(dialog, "..."));
-    HWND chooser = e2e::waitFor([] { return FindWindowW(L"#32770", L"ﾌｧｲﾙを開く"); }, kTimeoutMs);
-    ASSERT_NE(chooser, nullptr);
-    constexpr int kFileNameBox = 0x47c;  // cmb13, which takes a whole path
-    SetDlgItemTextA(chooser, kFileNameBox, song.c_str());
-    PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    // The label shows the path; choosing a file leaves the kind as it is.
-    EXPECT_NE(e2e::waitFor([&] { return e2e::findChildByText(dialog, song); }, kTimeoutMs),
-              nullptr);
-    press("音楽CD");
-    e2e::clickWindow(e2e::findChildByText(dialog, "設定"));
-    EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
-    EXPECT_EQ(setting(kModeKey), "1");
-    EXPECT_EQ(setting(kFileKey), song);
-}
-
 // The screen rectangle of item `index` of a list view in another process: the rectangle
 // travels through that process's memory.
 RECT listItemOnScreen(HWND list, int index) {
@@ -405,7 +379,8 @@ TEST_F(Saver, ASettingsFileThatCannotBeWrittenIsReportedAndKeptAndTheDialogStays
 
 // Whether someone holds `path` open so that it cannot be opened for writing alone.
 bool HeldOpen(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(e2e::toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return GetLastError() == ERROR_SHARING_VIOLATION;
     }
@@ -413,24 +388,54 @@ bool HeldOpen(const std::string& path) {
     return false;
 }
 
-TEST_F(Saver, AWavFileChosenInTheSettingsLoopsWhileTheSceneRuns) {
+TEST_F(Saver, AFileOfAnyLettersChosenInTheDialogIsSavedThenLoopsInARunFromAFolderOfAnyLetters) {
+    // On a Western system, a music file and a program folder with letters its code page lacks.
+    ASSERT_EQ(GetACP(), 1252u);
+    const e2e::SaverFolder anyLetters(" ソラ café");
+    ASSERT_TRUE(anyLetters.complete());
     // Under ctest Wine's sound device is ALSA's null output (saver_alsa_null.conf): nothing is
     // heard, but PlaySound keeps the file open while it loops. One second of 8-bit mono
     // silence at 8000 Hz, in a file name with blanks and mixed letter case.
-    using namespace std::string_literals;
-    const std::string music = folder.file("Loop Music.Wav");
-    ASSERT_TRUE(writeWholeFile(music,
-                               "RIFF\x64\x1F\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1F\0\0"
-                               "\x40\x1F\0\0\x01\0\x08\0data\x40\x1F\0\0"s +
-                                   std::string(8000, '\x80')));
-    ASSERT_TRUE(
-        writeWholeFile(folder.file("Soravane.ini"),
-                       "[Section]\r\n"s + kModeKey + "= 2\r\n" + kFileKey + "=" + music + "\r\n"));
-    HWND scene = startRun("/s");
+    const std::wstring folder = L"C:\\音楽";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CreateDirectoryW((folder + L"\\café").c_str(), nullptr);
+    const std::string music = "C:\\音楽\\café\\Loop Music.Wav";
+    const std::string wave = std::string(
+                                 "RIFF\x64\x1F\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1F\0\0"
+                                 "\x40\x1F\0\0\x01\0\x08\0data\x40\x1F\0\0",
+                                 44) +
+                             std::string(8000, '\x80');
+    HANDLE file = CreateFileW(e2e::toWide(music).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              0, nullptr);
+    DWORD written = 0;
+    ASSERT_TRUE(WriteFile(file, wave.data(), static_cast<DWORD>(wave.size()), &written, nullptr));
+    CloseHandle(file);
+
+    saver = anyLetters.startSaver("/c");
+    HWND dialog = e2e::waitForWindow(contract::kDialogWindowTitle, kTimeoutMs);
+    HWND set = e2e::waitFor([&] { return e2e::findChildByText(dialog, "設定"); }, kTimeoutMs);
+    ASSERT_NE(set, nullptr);
+    saver.waitUntilIdle(5000);
+    e2e::clickWindow(e2e::findChildByText(dialog, "MP3、WAV"));
+    e2e::clickWindow(e2e::findChildByText(dialog, "..."));
+    HWND chooser = e2e::waitFor([] { return FindWindowW(L"#32770", L"ﾌｧｲﾙを開く"); }, kTimeoutMs);
+    ASSERT_NE(chooser, nullptr);
+    constexpr int kFileNameBox = 0x47c;  // cmb13, which takes a whole path
+    SetDlgItemTextW(chooser, kFileNameBox, e2e::toWide(music).c_str());
+    PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_NE(e2e::waitFor([&] { return e2e::findChildByText(dialog, music); }, kTimeoutMs),
+              nullptr);
+    e2e::clickWindow(set);
+    EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
+
+    // The next start finds the file and loops it, and lets it go when the run ends.
+    saver = anyLetters.startSaver("/s");
+    HWND scene = e2e::waitForWindow(contract::kSceneWindowTitle, 30000);
     ASSERT_NE(scene, nullptr);
     EXPECT_TRUE(HeldOpen(music)) << "the saver is not playing the file";
     endSceneAndExpectSaverToFollow(scene, false);
     EXPECT_FALSE(HeldOpen(music));
+    std::filesystem::remove_all(std::filesystem::path(folder));
 }
 
 }  // namespace
