@@ -1,14 +1,8 @@
 #include "tests/e2e/e2e_support.h"
 
-namespace e2e {
+#include "saver/runtime/win32_text.h"
 
-std::wstring toWide(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                            static_cast<int>(wide.size()))));
-    return wide;
-}
+namespace e2e {
 
 std::string shippedFile(const std::string& name) {
     // The build folder through Wine's Z: drive.
@@ -22,7 +16,7 @@ std::string shippedFile(const std::string& name) {
 Process::Process(const std::string& commandLine) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    std::wstring mutableLine = toWide(commandLine);
+    std::wstring mutableLine = Utf8ToWide(commandLine);
     PROCESS_INFORMATION started = {};
     if (CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                        &startup, &started)) {
@@ -80,7 +74,7 @@ HWND findChildByText(HWND parent, const std::string& caption) {
     struct Search {
         std::wstring caption;
         HWND found = nullptr;
-    } search{toWide(caption)};
+    } search{Utf8ToWide(caption)};
     EnumChildWindows(
         parent,
         [](HWND child, LPARAM parameter) -> BOOL {
@@ -128,18 +122,24 @@ POINT centreOf(HWND window) {
     return {(onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2};
 }
 
+// The mouse itself: moved to `at` on the screen, with `buttons` (MOUSEEVENTF_ flags) after.
+void mouse(POINT at, DWORD buttons) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    SendInput(1, &input, sizeof input);
+}
+
 void pressAndRelease(POINT pressAt, POINT releaseAt) {
-    SetCursorPos(pressAt.x, pressAt.y);
+    mouse({pressAt.x + 1, pressAt.y}, 0);  // moving onto the spot, as a hand does
+    mouse(pressAt, 0);
     Sleep(200);  // a button notices the pointer over it
-    INPUT down = {};
-    down.type = INPUT_MOUSE;
-    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    SendInput(1, &down, sizeof down);
+    mouse(pressAt, MOUSEEVENTF_LEFTDOWN);
     Sleep(100);
-    SetCursorPos(releaseAt.x, releaseAt.y);
-    INPUT up = down;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &up, sizeof up);
+    mouse(releaseAt, 0);
+    mouse(releaseAt, MOUSEEVENTF_LEFTUP);
 }
 
 void clickWindow(HWND window) {

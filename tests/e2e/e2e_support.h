@@ -11,9 +11,6 @@
 
 namespace e2e {
 
-// UTF-8 text as the wide (W) functions take it.
-std::wstring toWide(const std::string& text);
-
 // The Windows path of a file in the build's output folder (Soravane.dll, Soravane.data, ...).
 std::string shippedFile(const std::string& name);
 

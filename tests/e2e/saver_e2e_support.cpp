@@ -1,9 +1,11 @@
 #include "tests/e2e/saver_e2e_support.h"
+#include "saver/runtime/win32_text.h"
 
 #include <filesystem>
 #include <random>
 
 #include "contract/work_folder.h"
+#include "saver/runtime/win32_text.h"
 #include "scene/bitmap/bitmap_decoder.h"
 #include "tests/support/bmp_file_writer.h"
 #include "tests/support/whole_files.h"
@@ -13,7 +15,7 @@ namespace {
 
 // Removes `folder` with everything in it, read-only files included.
 void removeFolder(const std::string& folder) {
-    const std::filesystem::path path(toWide(folder));
+    const std::filesystem::path path(Utf8ToWide(folder));
     std::error_code ignored;
     for (const auto& entry : std::filesystem::directory_iterator(path, ignored)) {
         SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -29,11 +31,11 @@ SaverFolder::SaverFolder(const std::string& nameEnd) {
                ("soravane-saver-" + std::to_string(seed()) + std::to_string(seed())))
                   .string() +
               nameEnd;
-    complete_ = CreateDirectoryW(toWide(folder_).c_str(), nullptr) != FALSE;
+    complete_ = CreateDirectoryW(Utf8ToWide(folder_).c_str(), nullptr) != FALSE;
     for (const char* name : {"Soravane.scr", "Soravane.dll", "Soravane.data"}) {
-        complete_ =
-            CopyFileW(toWide(shippedFile(name)).c_str(), toWide(file(name)).c_str(), FALSE) &&
-            complete_;
+        complete_ = CopyFileW(Utf8ToWide(shippedFile(name)).c_str(), Utf8ToWide(file(name)).c_str(),
+                              FALSE) &&
+                    complete_;
     }
 }
 

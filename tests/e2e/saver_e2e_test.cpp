@@ -13,6 +13,7 @@
 #include <string>
 
 #include "contract/work_folder.h"
+#include "saver/runtime/win32_text.h"
 #include "tests/e2e/saver_e2e_support.h"
 #include "tests/support/whole_files.h"
 
@@ -67,9 +68,24 @@ protected:
     std::string setting(const std::string& key) const {
         return profileValue(readWholeFile(folder.file("Soravane.ini")), key);
     }
+    // Opens the settings dialog of the saver in `from`, chooses sound files and returns 設定
+    // once the dialog takes input.
+    HWND openDialog(const e2e::SaverFolder& from) {
+        saver = from.startSaver("/c");
+        dialog = e2e::waitForWindow(contract::kDialogWindowTitle, kTimeoutMs);
+        HWND set = e2e::waitFor([&] { return e2e::findChildByText(dialog, "設定"); }, kTimeoutMs);
+        saver.waitUntilIdle(5000);
+        e2e::clickWindow(e2e::findChildByText(dialog, "MP3、WAV"));
+        return set;
+    }
+    HWND openChooser() const {
+        e2e::clickWindow(e2e::findChildByText(dialog, "..."));
+        return e2e::waitFor([] { return FindWindowW(L"#32770", L"ﾌｧｲﾙを開く"); }, kTimeoutMs);
+    }
 
     e2e::SaverFolder folder;
     e2e::Process saver;
+    HWND dialog = nullptr;
 };
 
 TEST_F(Saver, ModesWithNothingToDoEndQuietlyWithoutWritingTheWorkFolder) {
@@ -220,9 +236,9 @@ TEST_F(Saver, APreviewShowsInsideTheNamedHostUntilTheHostIsDestroyed) {
     }
 }
 
-// The screen rectangle of item `index` of a list view in another process: the rectangle
+// The screen rectangle of the first item of a list view in another process: the rectangle
 // travels through that process's memory.
-RECT listItemOnScreen(HWND list, int index) {
+RECT firstItemOnScreen(HWND list) {
     RECT item = {LVIR_LABEL, 0, 0, 0};
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
@@ -230,7 +246,7 @@ RECT listItemOnScreen(HWND list, int index) {
         OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
     void* remote = VirtualAllocEx(process, nullptr, sizeof item, MEM_COMMIT, PAGE_READWRITE);
     WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-    SendMessageW(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote));
+    SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote));
     ReadProcessMemory(process, remote, &item, sizeof item, nullptr);
     VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
@@ -238,33 +254,25 @@ RECT listItemOnScreen(HWND list, int index) {
     return item;
 }
 
-// Opens the file chooser, moves it so that its first file lies over `target`, and
-// double-clicks that file: the chooser closes on the second press, whose release then lands on
-// `target`.
-bool doubleClickChooserFileOver(HWND dialog, HWND target) {
-    e2e::clickWindow(e2e::findChildByText(dialog, "..."));
-    HWND chooser = e2e::waitFor([] { return FindWindowW(L"#32770", L"ﾌｧｲﾙを開く"); }, kTimeoutMs);
-    HWND list = e2e::waitFor(
-        [&] {
-            return FindWindowExW(FindWindowExW(chooser, nullptr, L"SHELLDLL_DefView", nullptr),
-                                 nullptr, L"SysListView32", nullptr);
-        },
-        kTimeoutMs);
-    if (list == nullptr) {
+// Moves the file chooser so that its first file lies over `target` and double-clicks the file:
+// the chooser closes on the second press, whose release then lands on `target`.
+bool doubleClickFileOver(HWND chooser, HWND target) {
+    const auto list = [&] {
+        return FindWindowExW(FindWindowExW(chooser, nullptr, L"SHELLDLL_DefView", nullptr), nullptr,
+                             L"SysListView32", nullptr);
+    };
+    if (e2e::waitFor([&] { return firstItemOnScreen(list()).right > 0 ? chooser : nullptr; },
+                     kTimeoutMs) == nullptr) {
         return false;
     }
-    RECT item = e2e::waitFor([&] { return listItemOnScreen(list, 0).right > 0 ? list : nullptr; },
-                             kTimeoutMs)
-                    ? listItemOnScreen(list, 0)
-                    : RECT{};
+    RECT item = firstItemOnScreen(list());
+    RECT at = {};
+    GetWindowRect(chooser, &at);
     const POINT over = e2e::centreOf(target);
-    RECT chooserRect = {};
-    GetWindowRect(chooser, &chooserRect);
-    SetWindowPos(chooser, nullptr, chooserRect.left + over.x - (item.left + item.right) / 2,
-                 chooserRect.top + over.y - (item.top + item.bottom) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(chooser, nullptr, at.left + over.x - (item.left + item.right) / 2,
+                 at.top + over.y - (item.top + item.bottom) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     e2e::settle(chooser);
-    item = listItemOnScreen(list, 0);
+    item = firstItemOnScreen(list());
     SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
     INPUT clicks[3] = {};
     for (INPUT& click : clicks) {
@@ -274,113 +282,92 @@ bool doubleClickChooserFileOver(HWND dialog, HWND target) {
     clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(3, clicks, sizeof clicks[0]);
     const bool closed =
-        e2e::waitFor([&] { return IsWindow(chooser) ? nullptr : dialog; }, kTimeoutMs) != nullptr;
-    INPUT release = clicks[1];
-    SendInput(1, &release, sizeof release);
+        e2e::waitFor([&] { return IsWindow(chooser) ? nullptr : target; }, kTimeoutMs) != nullptr;
+    SendInput(1, &clicks[1], sizeof clicks[1]);
     return closed;
 }
 
-TEST_F(Saver, SetSavesOnlyWhenAPressBegunOnItIsReleasedOverIt) {
-    const std::string song = folder.file("tone.wav");
-    ASSERT_TRUE(writeWholeFile(song, "RIFF"));
-    saver = folder.startSaver("/c");
-    HWND dialog = e2e::waitForWindow(contract::kDialogWindowTitle, kTimeoutMs);
-    ASSERT_NE(dialog, nullptr);
-    HWND set = e2e::waitFor([&] { return e2e::findChildByText(dialog, "設定"); }, kTimeoutMs);
-    ASSERT_NE(set, nullptr);
-    saver.waitUntilIdle(5000);
-    e2e::clickWindow(e2e::findChildByText(dialog, "MP3、WAV"));
-    POINT background = {260, 235};  // below the panel, between the link and the buttons
-    ClientToScreen(dialog, &background);
-    struct Case {
-        const char* what;
-        std::function<bool()> gesture;
-        bool saves;
-    };
-    const Case cases[] = {
-        {"pressed on the background, released over it",
-         [&] { return e2e::pressAndRelease(background, e2e::centreOf(set)), true; }, false},
-        {"pressed on it, released outside",
-         [&] { return e2e::pressAndRelease(e2e::centreOf(set), background), true; }, false},
-        {"a double-click in the file chooser over it",
-         [&] { return doubleClickChooserFileOver(dialog, set); }, false},
-        {"clicked", [&] { return e2e::clickWindow(set), true; }, true},
-    };
-    for (const Case& c : cases) {
-        ASSERT_TRUE(c.gesture()) << c.what;
-        e2e::settle(dialog);
-        EXPECT_EQ(e2e::fileExists(folder.file("Soravane.ini")), c.saves) << c.what;
-    }
-    EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
-    EXPECT_EQ(setting(kFileKey), song);  // chosen by the double-click
-}
-
 // Makes the file at `path` immutable, which even Wine run by the superuser cannot write, until
-// the object goes. Wine runs a Unix program given by its Unix path, but gives no handle to
-// wait on: the file's answer to an open for writing tells when the change has been made.
+// the object goes. Wine runs a Unix program given by its Unix path but gives no handle to wait
+// on: the file's answer to an open for writing tells when the change is made.
 class ImmutableFile {
 public:
     explicit ImmutableFile(const std::string& path) : path_(path) {
-        using UnixFileName = char*(CDECL*)(const wchar_t*);
-        const auto unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
-        const std::wstring wide(path.begin(), path.end());
-        char* unixPath = unixFileName != nullptr ? unixFileName(wide.c_str()) : nullptr;
-        unixPath_ = unixPath != nullptr ? unixPath : "";
+        const auto unixFileName =
+            reinterpret_cast<char*(CDECL*)(const wchar_t*)>(reinterpret_cast<void*>(
+                GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+        char* unixPath = unixFileName(Utf8ToWide(path).c_str());
+        unixPath_ = unixPath;
         HeapFree(GetProcessHeap(), 0, unixPath);
-        made_ = change("+i", false);
+        made_ = change('+', false);
     }
-    ~ImmutableFile() { change("-i", true); }
+    ~ImmutableFile() { change('-', true); }
     bool made() const { return made_; }
 
 private:
-    bool change(const char* attribute, bool writable) const {
-        e2e::Process("Z:\\usr\\bin\\chattr " + std::string(attribute) + " \"" + unixPath_ + "\"");
-        const auto writableNow = [&] {
-            HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
-            CloseHandle(file);
-            return (file != INVALID_HANDLE_VALUE) == writable ? GetDesktopWindow() : nullptr;
-        };
-        return e2e::waitFor(writableNow, kTimeoutMs) != nullptr;
+    bool change(char sign, bool writable) {
+        e2e::Process("Z:\\usr\\bin\\chattr " + std::string{sign} + "i \"" + unixPath_ + "\"");
+        return e2e::waitFor(
+                   [&] {
+                       HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                 OPEN_EXISTING, 0, nullptr);
+                       CloseHandle(file);
+                       return (file != INVALID_HANDLE_VALUE) == writable ? GetDesktopWindow()
+                                                                         : nullptr;
+                   },
+                   kTimeoutMs) != nullptr;
     }
     std::string path_;
     std::string unixPath_;
     bool made_ = false;
 };
 
-TEST_F(Saver, ASettingsFileThatCannotBeWrittenIsReportedAndKeptAndTheDialogStays) {
+TEST_F(Saver, SetSavesOnAPressBegunOnItAndReleasedOverItOrSaysWhyItCannot) {
+    const std::string song = folder.file("tone.wav");
     const std::string ini = folder.file("Soravane.ini");
     const std::string before = std::string("[Section]\r\n") + kModeKey + "= 1\r\n";
-    ASSERT_TRUE(writeWholeFile(ini, before));
-    const ImmutableFile immutable(ini);
-    ASSERT_TRUE(immutable.made());
-    saver = folder.startSaver("/c");
-    HWND dialog = e2e::waitForWindow(contract::kDialogWindowTitle, kTimeoutMs);
-    HWND set = e2e::waitFor([&] { return e2e::findChildByText(dialog, "設定"); }, kTimeoutMs);
-    ASSERT_NE(set, nullptr);
-    saver.waitUntilIdle(5000);
-    e2e::clickWindow(e2e::findChildByText(dialog, "なし"));
-    e2e::clickWindow(set);
-    HWND box = e2e::waitFor([] { return FindWindowW(L"#32770", L"Soravane"); }, kTimeoutMs);
-    ASSERT_NE(box, nullptr);
-    // What failed, and where.
-    std::wstring text(1024, L'\0');
-    text.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, text.data(), 1024)));
-    EXPECT_NE(text.find(L"保存できません"), std::wstring::npos);
-    EXPECT_NE(text.find(std::wstring(ini.begin(), ini.end())), std::wstring::npos);
-    EXPECT_EQ(readWholeFile(ini), before);
+    ASSERT_TRUE(writeWholeFile(song, "RIFF") && writeWholeFile(ini, before));
+    std::optional<ImmutableFile> immutable(ini);
+    ASSERT_TRUE(immutable->made());
+    HWND set = openDialog(folder);
+    POINT background = {260, 235};  // below the panel, between the link and the buttons
+    ClientToScreen(dialog, &background);
+    // While the file cannot be written, a click shows a message instead of saving.
+    const std::pair<const char*, std::function<bool()>> gestures[] = {
+        {"pressed on the background, released over it",
+         [&] { return e2e::pressAndRelease(background, e2e::centreOf(set)), false; }},
+        {"pressed on it, released outside",
+         [&] { return e2e::pressAndRelease(e2e::centreOf(set), background), false; }},
+        {"a double-click in the file chooser over it",
+         [&] { return !doubleClickFileOver(openChooser(), set); }},
+        {"clicked", [&] { return e2e::clickWindow(set), true; }},
+    };
+    for (const auto& [what, gesture] : gestures) {
+        const bool clicked = gesture();
+        e2e::settle(dialog);
+        HWND box = FindWindowW(L"#32770", L"Soravane");
+        ASSERT_EQ(box != nullptr, clicked) << what;
+        std::wstring text(1024, L'\0');  // what failed, and where
+        text.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, text.data(), 1024)));
+        EXPECT_EQ(text.find(L"保存できません") != std::wstring::npos, clicked) << what;
+        EXPECT_EQ(text.find(Utf8ToWide(ini)) != std::wstring::npos, clicked) << what;
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        e2e::waitForNoWindow("Soravane", kTimeoutMs);
+        e2e::settle(dialog);
+        EXPECT_TRUE(IsWindowVisible(dialog)) << what;
+        EXPECT_EQ(readWholeFile(ini), before) << what;
+    }
     EXPECT_FALSE(e2e::fileExists(ini + ".partial"));
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    EXPECT_TRUE(e2e::waitForNoWindow("Soravane", kTimeoutMs));
-    e2e::settle(dialog);
-    EXPECT_TRUE(IsWindowVisible(dialog));
+    immutable.reset();
+    e2e::clickWindow(set);
+    EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
+    EXPECT_EQ(setting(kFileKey), song);  // chosen by the double-click
 }
 
 // Whether someone holds `path` open so that it cannot be opened for writing alone.
 bool HeldOpen(const std::string& path) {
-    HANDLE file = CreateFileW(e2e::toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    HANDLE file =
+        CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return GetLastError() == ERROR_SHARING_VIOLATION;
     }
@@ -396,32 +383,23 @@ TEST_F(Saver, AFileOfAnyLettersChosenInTheDialogIsSavedThenLoopsInARunFromAFolde
     // Under ctest Wine's sound device is ALSA's null output (saver_alsa_null.conf): nothing is
     // heard, but PlaySound keeps the file open while it loops. One second of 8-bit mono
     // silence at 8000 Hz, in a file name with blanks and mixed letter case.
-    const std::wstring folder = L"C:\\音楽";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    CreateDirectoryW((folder + L"\\café").c_str(), nullptr);
+    const std::wstring musicFolder = L"C:\\音楽";
     const std::string music = "C:\\音楽\\café\\Loop Music.Wav";
-    const std::string wave = std::string(
-                                 "RIFF\x64\x1F\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1F\0\0"
-                                 "\x40\x1F\0\0\x01\0\x08\0data\x40\x1F\0\0",
-                                 44) +
-                             std::string(8000, '\x80');
-    HANDLE file = CreateFileW(e2e::toWide(music).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              0, nullptr);
-    DWORD written = 0;
-    ASSERT_TRUE(WriteFile(file, wave.data(), static_cast<DWORD>(wave.size()), &written, nullptr));
-    CloseHandle(file);
+    CreateDirectoryW(musicFolder.c_str(), nullptr);
+    CreateDirectoryW((musicFolder + L"\\café").c_str(), nullptr);
+    ASSERT_TRUE(
+        writeWholeFile(folder.file("wave"),
+                       std::string("RIFF\x64\x1F\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1F\0\0"
+                                   "\x40\x1F\0\0\x01\0\x08\0data\x40\x1F\0\0",
+                                   44) +
+                           std::string(8000, '\x80')));
+    ASSERT_TRUE(MoveFileW(Utf8ToWide(folder.file("wave")).c_str(), Utf8ToWide(music).c_str()));
 
-    saver = anyLetters.startSaver("/c");
-    HWND dialog = e2e::waitForWindow(contract::kDialogWindowTitle, kTimeoutMs);
-    HWND set = e2e::waitFor([&] { return e2e::findChildByText(dialog, "設定"); }, kTimeoutMs);
-    ASSERT_NE(set, nullptr);
-    saver.waitUntilIdle(5000);
-    e2e::clickWindow(e2e::findChildByText(dialog, "MP3、WAV"));
-    e2e::clickWindow(e2e::findChildByText(dialog, "..."));
-    HWND chooser = e2e::waitFor([] { return FindWindowW(L"#32770", L"ﾌｧｲﾙを開く"); }, kTimeoutMs);
+    HWND set = openDialog(anyLetters);
+    HWND chooser = openChooser();
     ASSERT_NE(chooser, nullptr);
     constexpr int kFileNameBox = 0x47c;  // cmb13, which takes a whole path
-    SetDlgItemTextW(chooser, kFileNameBox, e2e::toWide(music).c_str());
+    SetDlgItemTextW(chooser, kFileNameBox, Utf8ToWide(music).c_str());
     PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     EXPECT_NE(e2e::waitFor([&] { return e2e::findChildByText(dialog, music); }, kTimeoutMs),
               nullptr);
@@ -435,7 +413,7 @@ TEST_F(Saver, AFileOfAnyLettersChosenInTheDialogIsSavedThenLoopsInARunFromAFolde
     EXPECT_TRUE(HeldOpen(music)) << "the saver is not playing the file";
     endSceneAndExpectSaverToFollow(scene, false);
     EXPECT_FALSE(HeldOpen(music));
-    std::filesystem::remove_all(std::filesystem::path(folder));
+    std::filesystem::remove_all(std::filesystem::path(musicFolder));
 }
 
 }  // namespace
