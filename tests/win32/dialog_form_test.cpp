@@ -150,7 +150,7 @@ TEST_F(DialogForm, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
     EXPECT_NEAR(repeat.height, 20, 2);
 }
 
-TEST_F(DialogForm, EveryOneLineLabelShowsItsWholeTextInItsFontAndInEveryFallbackFace) {
+TEST_F(DialogForm, EveryOneLineLabelHoldsItsTextAndUnderlineInItsFontAndEveryFallbackFace) {
     for (const int id :
          {Skymere_P::kHeading, Skymere_P::kLbl_BGM0, Skymere_P::kLbl_BGM1, Skymere_P::kLbl_BGM2,
           Skymere_P::kRepeatCaption, Skymere_P::kCredit, Skymere_P::kLbl_URL}) {
@@ -162,30 +162,28 @@ TEST_F(DialogForm, EveryOneLineLabelShowsItsWholeTextInItsFontAndInEveryFallback
         RECT box = {};
         GetClientRect(label, &box);
         HDC dc = GetDC(label);
-        std::vector<HFONT> fonts = {own};
         for (const wchar_t* face : kDialogFaces) {
-            if (FaceInstalled(face)) {
-                fonts.push_back(CreateDialogFont(GetDeviceCaps(dc, LOGPIXELSY),
-                                                 drawn.lfUnderline != FALSE, face));
+            // The label's own font first, then each face the system has.
+            const HFONT font = face == kDialogFaces[0] ? own
+                               : FaceInstalled(face)
+                                   ? CreateDialogFont(96, drawn.lfUnderline != FALSE, face)
+                                   : nullptr;
+            if (font == nullptr) {
+                continue;
             }
-        }
-        for (const HFONT font : fonts) {
             const HGDIOBJ old = SelectObject(dc, font);
             SIZE extent = {};
             GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
             OUTLINETEXTMETRICW metrics = {};
             metrics.otmSize = sizeof metrics;
-            LONG bottom = extent.cy;
-            if (drawn.lfUnderline != FALSE &&
-                GetOutlineTextMetricsW(dc, sizeof metrics, &metrics)) {
-                bottom = std::max<LONG>(bottom, metrics.otmTextMetrics.tmAscent -
-                                                    metrics.otmsUnderscorePosition +
-                                                    static_cast<LONG>(metrics.otmsUnderscoreSize));
-            }
-            wchar_t face[LF_FACESIZE] = {};
-            GetTextFaceW(dc, LF_FACESIZE, face);
-            EXPECT_LE(extent.cx, box.right) << TextOf(label) << " in " << WideToUtf8(face);
-            EXPECT_LE(bottom, box.bottom) << TextOf(label) << " in " << WideToUtf8(face);
+            const LONG underline =
+                drawn.lfUnderline && GetOutlineTextMetricsW(dc, sizeof metrics, &metrics)
+                    ? metrics.otmTextMetrics.tmAscent - metrics.otmsUnderscorePosition +
+                          static_cast<LONG>(metrics.otmsUnderscoreSize)
+                    : 0;
+            EXPECT_LE(extent.cx, box.right) << TextOf(label) << ' ' << WideToUtf8(face);
+            EXPECT_LE(std::max(extent.cy, underline), box.bottom)
+                << TextOf(label) << ' ' << WideToUtf8(face);
             SelectObject(dc, old);
             if (font != own) {
                 DeleteObject(font);
