@@ -1,5 +1,4 @@
 #include "tests/e2e/saver_e2e_support.h"
-#include "saver/runtime/win32_text.h"
 
 #include <filesystem>
 #include <random>
