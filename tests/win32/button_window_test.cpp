@@ -215,6 +215,12 @@ TEST_F(ButtonWindow, AReleaseOverItClicksLikeAPushButtonAndAFirstPressFocusesIt)
         EXPECT_EQ(wParam, MAKEWPARAM(kButtonId, BN_CLICKED));
         EXPECT_EQ(reinterpret_cast<HWND>(lParam), button_.Window());
     }
+    // The mouse taken away ends the press: no Pressed look, no click.
+    Send(WM_LBUTTONDOWN, MK_LBUTTON);
+    ReleaseCapture();
+    EXPECT_EQ(SkinShown(), CommandSkin::HighLight);
+    Send(WM_LBUTTONUP);
+    EXPECT_EQ(commands_.size(), 2u);
     Send(WM_KILLFOCUS);
     EXPECT_EQ(SkinShown(), CommandSkin::Normal);
 }
