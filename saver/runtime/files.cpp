@@ -22,7 +22,7 @@ bool CopyFileOver(std::string_view from, std::string_view to) {
     return CopyFileW(Utf8ToWide(from).c_str(), Utf8ToWide(to).c_str(), FALSE) != FALSE;
 }
 
-bool ReplaceFile(std::string_view replacement, std::string_view target) {
+bool MoveFileOver(std::string_view replacement, std::string_view target) {
     return !IsReadOnlyFile(target) &&
            MoveFileExW(Utf8ToWide(replacement).c_str(), Utf8ToWide(target).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;

@@ -19,7 +19,7 @@ bool CopyFileOver(std::string_view from, std::string_view to);
 
 // Puts the file `replacement` in the place of `target` in one step, replacing an older
 // `target` unless it is read-only. False, with both left as they were, when it cannot.
-bool ReplaceFile(std::string_view replacement, std::string_view target);
+bool MoveFileOver(std::string_view replacement, std::string_view target);
 
 // Deletes the file; false when it is not there or cannot be deleted.
 bool RemoveFile(std::string_view path);

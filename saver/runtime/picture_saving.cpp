@@ -46,7 +46,7 @@ bool SavePicture(const PictureSurface& picture, std::string_view path) {
         return false;
     }
     const std::string partial = std::string(path) + ".partial";
-    if (WriteBmp(Utf8ToWide(partial), picture) && ReplaceFile(partial, path)) {
+    if (WriteBmp(Utf8ToWide(partial), picture) && MoveFileOver(partial, path)) {
         return true;
     }
     RemoveFile(partial);

@@ -26,7 +26,7 @@ bool Win32FilePort::EditApart(std::string_view file,
     RemoveFile(copy);  // left by a run that ended half-way
     // A file that is there but cannot be copied (locked, unreadable) is never replaced.
     const bool exists = GetFileAttributesW(Utf8ToWide(file).c_str()) != INVALID_FILE_ATTRIBUTES;
-    if ((!exists || CopyFileOver(file, copy)) && edit(copy) && ReplaceFile(copy, file)) {
+    if ((!exists || CopyFileOver(file, copy)) && edit(copy) && MoveFileOver(copy, file)) {
         return true;
     }
     RemoveFile(copy);
