@@ -7,14 +7,12 @@
 
 namespace {
 
-// Tried in this order; the first that the system has is used.
-constexpr const wchar_t* kFaces[] = {kDialogFontFace, L"MS PGothic", L"MS UI Gothic",
-                                     L"Meiryo UI",    L"IPAPGothic", L"IPAGothic"};
-
 int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
     return 0;
 }
+
+}  // namespace
 
 bool FaceInstalled(const wchar_t* face) {
     const WindowDc screen(nullptr);
@@ -29,20 +27,17 @@ bool FaceInstalled(const wchar_t* face) {
     return found;
 }
 
-}  // namespace
-
-HFONT CreateDialogFont(int dpi, bool underline) {
+HFONT CreateDialogFont(int dpi, bool underline, const wchar_t* face) {
     // Negative: the character height, without the internal leading, in pixels.
     const int height = -static_cast<int>(std::lround(kDialogFontPoints * dpi / 72.0));
-    const wchar_t* face = kDialogFontFace;
-    for (const wchar_t* candidate : kFaces) {
-        if (FaceInstalled(candidate)) {
+    for (const wchar_t* candidate : kDialogFaces) {
+        if (face == nullptr && FaceInstalled(candidate)) {
             face = candidate;
-            break;
         }
     }
-    // Should none be found, the character set still steers the font mapper to Japanese.
+    // Should none be found, the character set and the pitch still steer the font mapper to a
+    // proportional Japanese face.
     return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underline ? TRUE : FALSE, FALSE,
                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, face);
+                       VARIABLE_PITCH | FF_SWISS, face != nullptr ? face : kDialogFontFace);
 }

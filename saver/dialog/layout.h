@@ -13,24 +13,27 @@ inline constexpr int kDesignDpi = 96;
 inline constexpr int kClientWidth = 492;
 inline constexpr int kClientHeight = 246;
 
+// One-line labels are 14 pixels high, a line of the caption font with its underline, and wide
+// enough for their text in that font and in each fallback face (the Win32 tests measure them).
+
 // In the client area.
 inline constexpr PixelRect Pic_C{12, 16, 469, 165};
-inline constexpr PixelRect lbl_Credit{12, 192, 165, 13};  // lbl (7)
-inline constexpr PixelRect lbl_URL{12, 208, 207, 13};
+inline constexpr PixelRect lbl_Credit{12, 192, 165, 14};  // lbl (7)
+inline constexpr PixelRect lbl_URL{12, 208, 207, 14};
 inline constexpr PixelRect Cmd_Set{316, 200, 81, 25};
 inline constexpr PixelRect Cmd_Can{400, 200, 81, 25};
 
 // In Pic_C.
 inline constexpr PixelRect Shape3{20, 20, 113, 21};
-inline constexpr PixelRect lbl_Heading{20, 24, 111, 13};  // lbl (15)
+inline constexpr PixelRect lbl_Heading{20, 24, 111, 14};  // lbl (15)
 inline constexpr PixelRect BGM_Repeat{112, 52, 41, 20};
-inline constexpr PixelRect lbl_Repeat{156, 56, 66, 13};  // lbl (14)
+inline constexpr PixelRect lbl_Repeat{156, 56, 80, 14};  // lbl (14), up to Image1
 inline constexpr PixelRect Cmd_File{28, 112, 41, 25};
 inline constexpr PixelRect lbl_Fname{72, 116, 381, 33};
 inline constexpr PixelRect Image1{236, 12, 214, 94};
 // Indexed by music kind: the rows run kind 1, kind 0, kind 2 from the top.
 inline constexpr PixelRect Img_BGM[3] = {{28, 76, 13, 13}, {28, 56, 13, 13}, {28, 96, 13, 13}};
-inline constexpr PixelRect lbl_BGM[3] = {{44, 76, 22, 13}, {44, 56, 43, 13}, {44, 96, 60, 13}};
+inline constexpr PixelRect lbl_BGM[3] = {{44, 76, 34, 14}, {44, 56, 52, 14}, {44, 96, 72, 14}};
 
 }  // namespace dialog_layout
 

@@ -8,6 +8,7 @@
 #include "saver/dialog/rules.h"
 #include "saver/dialog/zoom.h"
 #include "saver/resources/resource_ids.h"
+#include "saver/runtime/message_box.h"
 #include "saver/runtime/screen.h"
 #include "saver/runtime/win32_text.h"
 #include "saver/settings/path_routines.h"
@@ -21,6 +22,10 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr char kRepeatCaptionText[] = "曲目をﾘﾋﾟｰﾄ";
 constexpr const char* kKindCaptions[3] = {"なし", "音楽CD", "MP3、WAV"};
+constexpr char kMessageCaption[] = "Soravane";
+constexpr char kSaveFailedText[] = "設定を保存できません。次のﾌｧｲﾙに書き込めませんでした:\n";
+constexpr char kSaveFailedAdvice[] =
+    "\n\nﾌｧｲﾙが書き込み禁止でないか、ﾌｫﾙﾀﾞに書き込めるかを確かめてください。";
 // Room for the combo box's drop-down list below its edit field.
 constexpr int kRepeatListHeight = 200;
 
@@ -181,6 +186,7 @@ void Skymere_P::CreateControls() {
     StaticLook link = LabelLook(kUrl, underlinedFont_.get(), kWhite, kOneLine, &background_);
     link.cursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
     link.notify = form;
+    link.clicks = true;
     lbl_URL.Create(form, kLbl_URL, Scaled(dialog_layout::lbl_URL), link);
     Cmd_Set.Create(form, place(kCmd_Set, dialog_layout::Cmd_Set), "設定", skins_);
     Cmd_Can.Create(form, place(kCmd_Can, dialog_layout::Cmd_Can), "ｷｬﾝｾﾙ", skins_);
@@ -270,8 +276,12 @@ void Skymere_P::Cmd_File_Click() {
 
 void Skymere_P::Cmd_Set_Click() {
     state_.BGMRepeat = RepeatFromText(RepeatComboText());
-    // A failed write is not reported: the dialog closes all the same.
-    SaveSettings(files_, programFolder_, state_);
+    if (!SaveSettings(files_, programFolder_, state_)) {
+        // The file stays as it was; the dialog stays open so that the choice is not lost.
+        ShowMessageBox(kSaveFailedText + SettingsFilePath(programFolder_) + kSaveFailedAdvice,
+                       kMessageCaption, Window());
+        return;
+    }
     Unload();
 }
 

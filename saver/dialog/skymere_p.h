@@ -20,6 +20,7 @@
 #include "saver/runtime/win32_handles.h"
 #include "saver/settings/file_port.h"
 #include "saver/settings/shared_state.h"
+#include "soravane_version.h"
 
 class Skymere_P : public Form {
 public:
@@ -45,7 +46,8 @@ public:
     };
 
     static constexpr char kUrl[] = "https://example.com/soravane";
-    static constexpr char kCreditText[] = "Soravane 3D Screen Saver  Ver.1.0.0";
+    // Short enough for its 165-pixel label in any of the dialog's faces.
+    static constexpr char kCreditText[] = "Soravane 3D  Ver." SORAVANE_VERSION_TEXT;
 
     // `state` is Skymere_B's shared state; the settings are saved through `files` to the
     // settings file of `programFolder`; `resources` holds the built-in pictures.

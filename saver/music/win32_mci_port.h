@@ -1,7 +1,8 @@
 #pragma once
-// The music player's port on Windows: mciSendStringA, mciGetErrorStringA, PlaySoundA and
-// waveOutGetNumDevs. Commands and sound names go from UTF-8 to the system's ANSI code page,
-// replies and error texts come back from it to UTF-8, cut to the caller's buffer.
+// The music player's port on Windows: mciSendStringW, mciGetErrorStringW, PlaySoundW and
+// waveOutGetNumDevs. Commands and sound names go from UTF-8 to UTF-16, so a music file's path
+// works whatever letters it holds; replies and error texts come back to UTF-8, cut to the
+// caller's buffer.
 #include "saver/music/mci_port.h"
 
 class Win32MciPort : public MciPort {

@@ -22,6 +22,16 @@ bool CopyFileOver(std::string_view from, std::string_view to) {
     return CopyFileW(Utf8ToWide(from).c_str(), Utf8ToWide(to).c_str(), FALSE) != FALSE;
 }
 
+bool MoveFileOver(std::string_view replacement, std::string_view target) {
+    return !IsReadOnlyFile(target) &&
+           MoveFileExW(Utf8ToWide(replacement).c_str(), Utf8ToWide(target).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool RemoveFile(std::string_view path) {
+    return DeleteFileW(Utf8ToWide(path).c_str()) != FALSE;
+}
+
 bool OpensFileForReading(std::string_view path) {
     if (path.empty()) {
         return false;
@@ -37,6 +47,28 @@ bool OpensFileForReading(std::string_view path) {
     BY_HANDLE_FILE_INFORMATION information = {};
     return GetFileInformationByHandle(file.get(), &information) != FALSE &&
            (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::optional<std::string> AnsiPath(std::string_view path) {
+    if (std::optional<std::string> exact = ExactAnsi(path)) {
+        return exact;
+    }
+    const std::wstring wide = Utf8ToWide(path);
+    if (const DWORD size = GetShortPathNameW(wide.c_str(), nullptr, 0); size > 0) {
+        std::wstring shortPath(size, L'\0');
+        shortPath.resize(GetShortPathNameW(wide.c_str(), shortPath.data(), size));
+        return ExactAnsi(WideToUtf8(shortPath));
+    }
+    const std::size_t lastBackslash = path.find_last_of('\\');
+    if (lastBackslash == std::string_view::npos || lastBackslash == 0) {
+        return std::nullopt;
+    }
+    std::optional<std::string> folder = AnsiPath(path.substr(0, lastBackslash));
+    const std::optional<std::string> name = ExactAnsi(path.substr(lastBackslash));
+    if (!folder || !name) {
+        return std::nullopt;
+    }
+    return *folder + *name;
 }
 
 std::string ProgramFolder() {

@@ -1,6 +1,7 @@
 #pragma once
 // The forms run-time's file services over the wide (W) file functions. Paths are UTF-8.
 // Each reports failure by its result only.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,9 +17,21 @@ bool IsReadOnlyFile(std::string_view path);
 // cannot be written (a read-only or locked `to` is left as it was).
 bool CopyFileOver(std::string_view from, std::string_view to);
 
+// Puts the file `replacement` in the place of `target` in one step, replacing an older
+// `target` unless it is read-only. False, with both left as they were, when it cannot.
+bool MoveFileOver(std::string_view replacement, std::string_view target);
+
+// Deletes the file; false when it is not there or cannot be deleted.
+bool RemoveFile(std::string_view path);
+
 // Whether `path` opens as a file for reading: false for a folder, a missing file, a bad name
 // or one that may not be read.
 bool OpensFileForReading(std::string_view path);
+
+// `path` as the ANSI functions take it: itself when the ANSI code page holds it exactly,
+// otherwise its short (8.3) form, which the file system keeps in plain letters; for a file not
+// made yet, its folder's short form and its own name. Nothing when neither is exact.
+std::optional<std::string> AnsiPath(std::string_view path);
 
 // The folder of the running program, without a trailing backslash ("C:" for a program at the
 // root of drive C).

@@ -45,12 +45,10 @@ bool SavePicture(const PictureSurface& picture, std::string_view path) {
     if (picture.IsEmpty() || path.empty() || IsReadOnlyFile(path)) {
         return false;
     }
-    const std::wstring target = Utf8ToWide(path);
-    const std::wstring partial = target + L".partial";
-    if (WriteBmp(partial, picture) &&
-        MoveFileExW(partial.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    const std::string partial = std::string(path) + ".partial";
+    if (WriteBmp(Utf8ToWide(partial), picture) && MoveFileOver(partial, path)) {
         return true;
     }
-    DeleteFileW(partial.c_str());
+    RemoveFile(partial);
     return false;
 }

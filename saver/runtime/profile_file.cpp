@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "saver/runtime/files.h"
 #include "saver/runtime/win32_text.h"
 
 namespace {
@@ -18,12 +19,15 @@ std::string ReadProfileValue(std::string_view section, std::string_view key,
                              std::string_view file) {
     const std::string sectionText(section);
     const std::string keyText(key);
-    const std::string fileName = Utf8ToAnsi(file);
+    const std::optional<std::string> fileName = AnsiPath(file);
+    if (!fileName) {
+        return {};
+    }
     std::string buffer;
     for (DWORD size = kFirstBufferSize; size <= kLargestBufferSize; size *= 2) {
         buffer.assign(size, '\0');
         const DWORD length = GetPrivateProfileStringA(sectionText.c_str(), keyText.c_str(), "",
-                                                      buffer.data(), size, fileName.c_str());
+                                                      buffer.data(), size, fileName->c_str());
         // A value that fills the buffer may have been cut: read again with more room.
         if (length < size - 1) {
             buffer.resize(length);
@@ -37,8 +41,12 @@ bool WriteProfileValue(std::string_view section, std::string_view key, std::stri
                        std::string_view file) {
     const std::string sectionText(section);
     const std::string keyText(key);
-    const std::string valueText = Utf8ToAnsi(value);
-    const std::string fileName = Utf8ToAnsi(file);
-    return WritePrivateProfileStringA(sectionText.c_str(), keyText.c_str(), valueText.c_str(),
-                                      fileName.c_str()) != FALSE;
+    std::optional<std::string> valueText = ExactAnsi(value);
+    if (!valueText) {
+        valueText = AnsiPath(value);
+    }
+    const std::optional<std::string> fileName = AnsiPath(file);
+    return valueText && fileName &&
+           WritePrivateProfileStringA(sectionText.c_str(), keyText.c_str(), valueText->c_str(),
+                                      fileName->c_str()) != FALSE;
 }

@@ -1,5 +1,9 @@
 #include "saver/runtime/static_control.h"
 
+#include <windowsx.h>
+
+#include <utility>
+
 #include "saver/runtime/win32_text.h"
 
 namespace {
@@ -74,19 +78,36 @@ LRESULT StaticControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         case WM_LBUTTONDOWN:
-            leftDown_ = true;
+            if (look_.clicks && look_.notify != nullptr) {
+                // The release comes back here wherever it lands, so only a release over the
+                // control that ends a press begun on it clicks.
+                SetCapture(Window());
+                leftDown_ = true;
+            }
             Notify(kMouseDown);
             return 0;
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
             Notify(kMouseDown);
             return 0;
-        case WM_LBUTTONUP:
-            if (leftDown_) {
-                leftDown_ = false;
+        case WM_LBUTTONUP: {
+            const bool pressEnds = std::exchange(leftDown_, false);
+            if (GetCapture() == Window()) {
+                ReleaseCapture();
+            }
+            RECT client = {};
+            GetClientRect(Window(), &client);
+            const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (pressEnds && PtInRect(&client, at) != FALSE) {
                 Notify(kClick);
             }
             return 0;
+        }
+        case WM_CAPTURECHANGED:
+            leftDown_ = false;  // the mouse was taken away: the press ends without a click
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(look_.font);
         case WM_SETCURSOR:
             if (look_.cursor != nullptr && LOWORD(lParam) == HTCLIENT) {
                 SetCursor(look_.cursor);

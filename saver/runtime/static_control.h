@@ -3,7 +3,8 @@
 // draws the part of its parent's persistent image that lies under it (so labels look transparent
 // over the gradient and the metal panel), then its picture, then its caption. Mouse buttons reach
 // the notify window as WM_COMMAND with the control's id: kMouseDown for any button going down,
-// kClick for the left button released over it.
+// and, when it clicks, kClick for a left press begun on it and released over it. WM_GETFONT answers
+// the caption's font.
 #include <windows.h>
 
 #include <string>
@@ -22,6 +23,7 @@ struct StaticLook {
     const PictureSurface* backdrop = nullptr;  // the parent's persistent image
     HCURSOR cursor = nullptr;                  // the class's arrow when null
     HWND notify = nullptr;                     // no mouse events when null
+    bool clicks = false;                       // sends kClick; a left press captures the mouse
 };
 
 // A caption over the parent's image; `format` is DrawText's.

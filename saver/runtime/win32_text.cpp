@@ -51,3 +51,21 @@ std::string Utf8ToAnsi(std::string_view text) {
 std::string AnsiToUtf8(std::string_view text) {
     return FromWide(CP_UTF8, ToWide(CP_ACP, text));
 }
+
+std::optional<std::string> ExactAnsi(std::string_view text) {
+    const std::wstring wide = Utf8ToWide(text);
+    if (wide.empty() || GetACP() == CP_UTF8) {
+        return std::string(text);  // UTF-8 as the ANSI code page holds every letter
+    }
+    const int length = static_cast<int>(wide.size());
+    BOOL lost = FALSE;
+    const int byteLength = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length,
+                                               nullptr, 0, nullptr, &lost);
+    if (byteLength <= 0 || lost != FALSE) {
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(byteLength), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, bytes.data(), byteLength,
+                        nullptr, &lost);
+    return bytes;
+}

@@ -1,8 +1,9 @@
 #pragma once
 // Text conversions where the saver's UTF-8 texts meet Windows: UTF-16 for the wide (W)
-// functions, and the system's ANSI code page for the ANSI (A) functions of the profile files
-// and the multimedia library. Bytes that do not convert become the code page's replacement
-// character; nothing here fails.
+// functions, and the system's ANSI code page for the ANSI (A) functions of the profile files.
+// Bytes that do not convert become the code page's replacement character; only ExactAnsi
+// refuses a text it cannot carry exactly.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,3 +14,7 @@ std::string WideToUtf8(std::wstring_view text);
 // made for, so Japanese file names survive there.
 std::string Utf8ToAnsi(std::string_view text);
 std::string AnsiToUtf8(std::string_view text);
+
+// `text` in the ANSI code page when the code page holds every letter exactly; nothing when a
+// letter would be lost or replaced by a look-alike ("café" as "cafe" is another name).
+std::optional<std::string> ExactAnsi(std::string_view text);

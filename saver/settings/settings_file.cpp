@@ -52,12 +52,14 @@ void LoadSettings(FilePort& port, std::string_view programFolder, SharedState& s
 }
 
 bool SaveSettings(FilePort& port, std::string_view programFolder, const SharedState& state) {
-    const std::string file = SettingsFilePath(programFolder);
-    bool allWritten = true;
-    for (const SettingRow& row : settings_file::kRows) {
-        const std::string text =
-            std::visit([&](const auto& field) { return StoredText(field, state); }, row.field);
-        allWritten = port.WriteIni(row.section, row.key, text, file) && allWritten;
-    }
-    return allWritten;
+    return port.EditApart(SettingsFilePath(programFolder), [&](std::string_view copy) {
+        for (const SettingRow& row : settings_file::kRows) {
+            const std::string text =
+                std::visit([&](const auto& field) { return StoredText(field, state); }, row.field);
+            if (!port.WriteIni(row.section, row.key, text, copy)) {
+                return false;
+            }
+        }
+        return true;
+    });
 }

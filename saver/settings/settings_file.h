@@ -57,6 +57,6 @@ std::string SettingsFilePath(std::string_view programFolder);
 // is dropped, and sound-file music without a file becomes no music.
 void LoadSettings(FilePort& port, std::string_view programFolder, SharedState& state);
 
-// Writes every setting of `state`, an empty BGMFile too. False when any could not be written
-// (the others are written all the same).
+// Writes every setting of `state`, an empty BGMFile too, into a copy of the file that then
+// replaces it. False when any could not be written; the file then stays as it was.
 bool SaveSettings(FilePort& port, std::string_view programFolder, const SharedState& state);

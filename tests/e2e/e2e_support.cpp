@@ -1,5 +1,7 @@
 #include "tests/e2e/e2e_support.h"
 
+#include "saver/runtime/win32_text.h"
+
 namespace e2e {
 
 std::string shippedFile(const std::string& name) {
@@ -12,11 +14,11 @@ std::string shippedFile(const std::string& name) {
 }
 
 Process::Process(const std::string& commandLine) {
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    std::string mutableLine = commandLine;
+    std::wstring mutableLine = Utf8ToWide(commandLine);
     PROCESS_INFORMATION started = {};
-    if (CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                        &startup, &started)) {
         CloseHandle(started.hThread);
         process_.reset(started.hProcess, CloseHandle);
@@ -85,11 +87,7 @@ HWND findChildByText(HWND parent, const std::string& caption) {
     struct Search {
         std::wstring caption;
         HWND found = nullptr;
-    } search;
-    search.caption.resize(caption.size());
-    search.caption.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, caption.data(), static_cast<int>(caption.size()),
-                            search.caption.data(), static_cast<int>(caption.size()))));
+    } search{Utf8ToWide(caption)};
     EnumChildWindows(
         parent,
         [](HWND child, LPARAM parameter) -> BOOL {
@@ -135,17 +133,42 @@ void pressKey(WORD virtualKey, WORD heldKey) {
     SendInput(heldKey != 0 ? 1 : 0, &held[1], sizeof held[1]);
 }
 
-void clickWindow(HWND window) {
+POINT centreOf(HWND window) {
     RECT onScreen = {};
     GetWindowRect(window, &onScreen);
-    SetCursorPos((onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2);
+    return {(onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2};
+}
+
+// The mouse itself: moved to `at` on the screen, with `buttons` (MOUSEEVENTF_ flags) after.
+void mouse(POINT at, DWORD buttons) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    SendInput(1, &input, sizeof input);
+}
+
+void pressAndRelease(POINT pressAt, POINT releaseAt) {
+    mouse({pressAt.x + 1, pressAt.y}, 0);  // moving onto the spot, as a hand does
+    mouse(pressAt, 0);
     Sleep(200);  // a button notices the pointer over it
-    INPUT down = {};
-    down.type = INPUT_MOUSE;
-    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    INPUT up = down;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    holdAndRelease(down, up);
+    mouse(pressAt, MOUSEEVENTF_LEFTDOWN);
+    Sleep(100);
+    mouse(releaseAt, 0);
+    mouse(releaseAt, MOUSEEVENTF_LEFTUP);
+}
+
+void clickWindow(HWND window) {
+    pressAndRelease(centreOf(window), centreOf(window));
+}
+
+void settle(HWND window) {
+    // Sent messages come before input: the first answer lets the input through, the second
+    // comes once it has been handled.
+    for (int trip = 0; trip < 2; ++trip) {
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    }
 }
 
 ScreenShot captureScreen() {

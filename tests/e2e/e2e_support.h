@@ -18,7 +18,7 @@ std::string shippedFile(const std::string& name);
 class Process {
 public:
     Process() = default;
-    explicit Process(const std::string& commandLine);
+    explicit Process(const std::string& commandLine);  // UTF-8
 
     bool started() const { return process_ != nullptr; }
     // The exit code once the process has ended within `timeoutMs`, or -1 while it still runs.
@@ -55,8 +55,14 @@ DisplayMode currentDisplayMode();
 // Presses a key for 100 ms and releases it, as the keyboard would (to the foreground window),
 // with `heldKey` (VK_MENU: Alt) held around the press unless it is 0.
 void pressKey(WORD virtualKey, WORD heldKey = 0);
+// The middle of `window` on the screen.
+POINT centreOf(HWND window);
+// The real mouse's left button pressed at `pressAt` and released at `releaseAt` (screen).
+void pressAndRelease(POINT pressAt, POINT releaseAt);
 // A left click of the real mouse in the middle of `window`.
 void clickWindow(HWND window);
+// Returns once the thread of `window` has handled the input sent to it so far.
+void settle(HWND window);
 
 // The screen's pixels now, top row first, as 0x00RRGGBB.
 struct ScreenShot {

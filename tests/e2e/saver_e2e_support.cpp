@@ -7,6 +7,7 @@
 #include <random>
 
 #include "contract/work_folder.h"
+#include "saver/runtime/win32_text.h"
 #include "scene/bitmap/bitmap_decoder.h"
 #include "tests/support/bmp_file_writer.h"
 #include "tests/support/whole_files.h"
@@ -17,23 +18,27 @@ namespace {
 
 // Removes `folder` with everything in it, read-only files included.
 void removeFolder(const std::string& folder) {
+    const std::filesystem::path path(Utf8ToWide(folder));
     std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+    for (const auto& entry : std::filesystem::directory_iterator(path, ignored)) {
         SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    std::filesystem::remove_all(folder, ignored);
+    std::filesystem::remove_all(path, ignored);
 }
 
 }  // namespace
 
-SaverFolder::SaverFolder() {
+SaverFolder::SaverFolder(const std::string& nameEnd) {
     std::random_device seed;
     folder_ = (std::filesystem::temp_directory_path() /
                ("soravane-saver-" + std::to_string(seed()) + std::to_string(seed())))
-                  .string();
-    complete_ = CreateDirectoryA(folder_.c_str(), nullptr) != FALSE;
+                  .string() +
+              nameEnd;
+    complete_ = CreateDirectoryW(Utf8ToWide(folder_).c_str(), nullptr) != FALSE;
     for (const char* name : {"Soravane.scr", "Soravane.dll", "Soravane.data"}) {
-        complete_ = CopyFileA(shippedFile(name).c_str(), file(name).c_str(), FALSE) && complete_;
+        complete_ = CopyFileW(Utf8ToWide(shippedFile(name)).c_str(), Utf8ToWide(file(name)).c_str(),
+                              FALSE) &&
+                    complete_;
     }
 }
 

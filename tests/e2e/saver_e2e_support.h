@@ -12,17 +12,17 @@
 
 namespace e2e {
 
-// Soravane.scr, Soravane.dll and Soravane.data copied into a new folder of their own, which
-// goes away with everything in it.
+// Soravane.scr, Soravane.dll and Soravane.data copied into a new folder of their own, whose
+// name ends in `nameEnd` (UTF-8), and which goes away with everything in it.
 class SaverFolder {
 public:
-    SaverFolder();
+    explicit SaverFolder(const std::string& nameEnd = "");
     ~SaverFolder();
     SaverFolder(const SaverFolder&) = delete;
     SaverFolder& operator=(const SaverFolder&) = delete;
 
     bool complete() const { return complete_; }
-    // The Windows path of `name` in the folder.
+    // The Windows path of `name` in the folder (UTF-8).
     std::string file(const std::string& name) const { return folder_ + "\\" + name; }
     // Starts the saver with `arguments` after its quoted path, as the system does.
     Process startSaver(const std::string& arguments) const;

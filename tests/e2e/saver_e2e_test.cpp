@@ -3,10 +3,17 @@
 // inside its host, the settings dialog with its file chooser, and the music of a run.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+// <commctrl.h> needs the types of <windows.h> first.
+#include <commctrl.h>
+
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "contract/work_folder.h"
+#include "saver/runtime/win32_text.h"
 #include "tests/e2e/saver_e2e_support.h"
 #include "tests/support/whole_files.h"
 
@@ -23,6 +30,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(folder.complete());
         e2e::removeWorkFolder();
+        DeleteFileA("Z:" SORAVANE_SOUND_CAPTURE);  // what earlier scenarios played
     }
     void TearDown() override {
         if (HWND scene = FindWindowA(nullptr, contract::kSceneWindowTitle)) {
@@ -58,12 +66,49 @@ protected:
         CloseHandle(sceneProcess);
         EXPECT_EQ(saver.waitForExit(kSaverEndAfterSceneMs), 0);
     }
+    void writeMusicSetting(const std::string& music) {
+        ASSERT_TRUE(writeWholeFile(
+            folder.file("Soravane.ini"),
+            std::string("[Section]\r\n") + kModeKey + "=2\r\n" + kFileKey + "=" + music + "\r\n"));
+    }
+    // Listens to a run's sound until its test tone (0.2 s of 880 Hz, then `bodyHz`) has started
+    // twice or 10 s have passed, ends the run, and expects no message and no sound after it.
+    // Wine plays through ALSA into a file (see alsa_capture.conf.in), truncated here first.
+    e2e::HeardTone listenToTheRun(HWND scene, double bodyHz) {
+        const std::string capture = "Z:" SORAVANE_SOUND_CAPTURE;
+        for (int i = 0; i < 40 && e2e::listen(capture, 880, bodyHz).starts < 2; ++i) {
+            Sleep(250);
+        }
+        EXPECT_EQ(FindWindowW(L"#32770", nullptr), nullptr);
+        endSceneAndExpectSaverToFollow(scene, false);
+        const std::size_t played = readWholeFile(capture).size();
+        Sleep(1000);
+        EXPECT_EQ(readWholeFile(capture).size(), played) << "still playing";
+        const e2e::HeardTone heard = e2e::listen(capture, 880, bodyHz);
+        DeleteFileA(capture.c_str());
+        return heard;
+    }
     std::string setting(const std::string& key) const {
         return profileValue(readWholeFile(folder.file("Soravane.ini")), key);
+    }
+    // Opens the settings dialog of the saver in `from`, chooses sound files and returns 設定
+    // once the dialog takes input.
+    HWND openDialog(const e2e::SaverFolder& from) {
+        saver = from.startSaver("/c");
+        dialog = e2e::waitForWindow(contract::kDialogWindowTitle, kTimeoutMs);
+        HWND set = e2e::waitFor([&] { return e2e::findChildByText(dialog, "設定"); }, kTimeoutMs);
+        saver.waitUntilIdle(5000);
+        e2e::clickWindow(e2e::findChildByText(dialog, "MP3、WAV"));
+        return set;
+    }
+    HWND openChooser() const {
+        e2e::clickWindow(e2e::findChildByText(dialog, "..."));
+        return e2e::waitFor([] { return FindWindowW(L"#32770", L"ﾌｧｲﾙを開く"); }, kTimeoutMs);
     }
 
     e2e::SaverFolder folder;
     e2e::Process saver;
+    HWND dialog = nullptr;
 };
 
 TEST_F(Saver, ModesWithNothingToDoEndQuietlyWithoutWritingTheWorkFolder) {
@@ -214,80 +259,191 @@ TEST_F(Saver, APreviewShowsInsideTheNamedHostUntilTheHostIsDestroyed) {
     }
 }
 
-TEST_F(Saver, TheDialogSavesTheChosenFileBesideTheSaverAndEnds) {
-    const std::string song = folder.file("song.mp3");
-    ASSERT_TRUE(writeWholeFile(song, "ID3"));
-    saver = folder.startSaver("/c:1234");
-    HWND dialog = e2e::waitForWindow(contract::kDialogWindowTitle, kTimeoutMs);
-    ASSERT_NE(dialog, nullptr);
-    saver.waitUntilIdle(5000);  // the opening zoom and the first painting
-    const auto press = [&](const char* caption) {
-        SendMessageW(e2e::findChildByText(dialog, caption), WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2));
-    };
-    press("MP3、WAV");
-    e2e::clickWindow(e2e::findChildByText(dialog, "..."));
-    HWND chooser = e2e::waitFor([] { return FindWindowW(L"#32770", L"ﾌｧｲﾙを開く"); }, kTimeoutMs);
-    ASSERT_NE(chooser, nullptr);
-    constexpr int kFileNameBox = 0x47c;  // cmb13, which takes a whole path
-    SetDlgItemTextA(chooser, kFileNameBox, song.c_str());
-    PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    // The label shows the path; choosing a file leaves the kind as it is.
-    EXPECT_NE(e2e::waitFor([&] { return e2e::findChildByText(dialog, song); }, kTimeoutMs),
-              nullptr);
-    press("音楽CD");
-    e2e::clickWindow(e2e::findChildByText(dialog, "設定"));
-    EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
-    EXPECT_EQ(setting(kModeKey), "1");
-    EXPECT_EQ(setting(kFileKey), song);
+// The screen rectangle of the first item of a list view in another process: the rectangle
+// travels through that process's memory.
+RECT firstItemOnScreen(HWND list) {
+    RECT item = {LVIR_LABEL, 0, 0, 0};
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    void* remote = VirtualAllocEx(process, nullptr, sizeof item, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+    SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process, remote, &item, sizeof item, nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&item), 2);
+    return item;
 }
 
-TEST_F(Saver, TheChosenFilePlaysOverAndOverWhileTheSceneRunsAndStopsWithIt) {
-    // The tones start with 0.2 s of 880 Hz; Wine plays through ALSA into a file (see
-    // alsa_capture.conf.in). A file that is not sound and one deleted since it was chosen
-    // give silence, with no message, and the run goes on.
-    struct Case {
-        const char* name;     // blanks and mixed letter case on purpose
-        const char* content;  // a tone in the build folder, text, or nothing (no file)
-        double bodyHz;
+// Moves the file chooser so that its first file lies over `target` and double-clicks the file:
+// the chooser closes on the second press, whose release then lands on `target`.
+bool doubleClickFileOver(HWND chooser, HWND target) {
+    const auto list = [&] {
+        return FindWindowExW(FindWindowExW(chooser, nullptr, L"SHELLDLL_DefView", nullptr), nullptr,
+                             L"SysListView32", nullptr);
     };
-    const Case cases[] = {{"Loop Music.Wav", "tone.wav", 440},
-                          {"My Song.MP3", "tone.mp3", 660},
-                          {"notes.wav", "not music", 0},
-                          {"gone.mp3", nullptr, 0}};
-    const std::string capture = "Z:" SORAVANE_SOUND_CAPTURE;
-    for (const Case& c : cases) {
-        const std::string music = folder.file(c.name);
-        DeleteFileA(music.c_str());
-        if (c.bodyHz > 0) {
-            ASSERT_TRUE(CopyFileA(("Z:" SORAVANE_TONES "/" + std::string(c.content)).c_str(),
-                                  music.c_str(), FALSE));
-        } else if (c.content) {
-            ASSERT_TRUE(writeWholeFile(music, c.content));
-        }
-        ASSERT_TRUE(writeWholeFile(
-            folder.file("Soravane.ini"),
-            std::string("[Section]\r\n") + kModeKey + "=2\r\n" + kFileKey + "=" + music + "\r\n"));
-        DeleteFileA(capture.c_str());
-        HWND scene = startRun("/s");
-        ASSERT_NE(scene, nullptr) << c.name;
-        for (int i = 0; i < 40 && e2e::listen(capture, 880, c.bodyHz).starts < 2; ++i) {
-            Sleep(250);  // at most 10 s for a second start; the silent cases wait it all
-        }
-        EXPECT_EQ(FindWindowW(L"#32770", nullptr), nullptr) << c.name;
-        endSceneAndExpectSaverToFollow(scene, false);
-        const std::string played = readWholeFile(capture);
-        Sleep(1000);
-        EXPECT_EQ(readWholeFile(capture).size(), played.size()) << c.name << " still playing";
-
-        const e2e::HeardTone heard = e2e::listen(capture, 880, c.bodyHz);
-        if (c.bodyHz > 0) {
-            EXPECT_GE(heard.starts, 2) << c.name;
-            EXPECT_NEAR(heard.bodyHz, c.bodyHz, c.bodyHz * 0.02) << c.name;
-        } else {
-            EXPECT_EQ(heard.starts, 0) << c.name;
-            EXPECT_EQ(heard.bodyHz, 0) << c.name;
-        }
+    if (e2e::waitFor([&] { return firstItemOnScreen(list()).right > 0 ? chooser : nullptr; },
+                     kTimeoutMs) == nullptr) {
+        return false;
     }
+    RECT item = firstItemOnScreen(list());
+    RECT at = {};
+    GetWindowRect(chooser, &at);
+    const POINT over = e2e::centreOf(target);
+    SetWindowPos(chooser, nullptr, at.left + over.x - (item.left + item.right) / 2,
+                 at.top + over.y - (item.top + item.bottom) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    e2e::settle(chooser);
+    item = firstItemOnScreen(list());
+    SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    INPUT clicks[3] = {};
+    for (INPUT& click : clicks) {
+        click.type = INPUT_MOUSE;
+        click.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    }
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, clicks, sizeof clicks[0]);
+    const bool closed =
+        e2e::waitFor([&] { return IsWindow(chooser) ? nullptr : target; }, kTimeoutMs) != nullptr;
+    SendInput(1, &clicks[1], sizeof clicks[1]);
+    return closed;
+}
+
+// Makes the file at `path` immutable, which even Wine run by the superuser cannot write, until
+// the object goes. Wine runs a Unix program given by its Unix path but gives no handle to wait
+// on: the file's answer to an open for writing tells when the change is made.
+class ImmutableFile {
+public:
+    explicit ImmutableFile(const std::string& path) : path_(path) {
+        const auto unixFileName =
+            reinterpret_cast<char*(CDECL*)(const wchar_t*)>(reinterpret_cast<void*>(
+                GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+        char* unixPath = unixFileName(Utf8ToWide(path).c_str());
+        unixPath_ = unixPath;
+        HeapFree(GetProcessHeap(), 0, unixPath);
+        made_ = change('+', false);
+    }
+    ~ImmutableFile() { change('-', true); }
+    bool made() const { return made_; }
+
+private:
+    bool change(char sign, bool writable) {
+        e2e::Process("Z:\\usr\\bin\\chattr " + std::string{sign} + "i \"" + unixPath_ + "\"");
+        return e2e::waitFor(
+                   [&] {
+                       HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                 OPEN_EXISTING, 0, nullptr);
+                       CloseHandle(file);
+                       return (file != INVALID_HANDLE_VALUE) == writable ? GetDesktopWindow()
+                                                                         : nullptr;
+                   },
+                   kTimeoutMs) != nullptr;
+    }
+    std::string path_;
+    std::string unixPath_;
+    bool made_ = false;
+};
+
+TEST_F(Saver, SetSavesOnAPressBegunOnItAndReleasedOverItOrSaysWhyItCannot) {
+    const std::string song = folder.file("tone.wav");
+    const std::string ini = folder.file("Soravane.ini");
+    const std::string before = std::string("[Section]\r\n") + kModeKey + "= 1\r\n";
+    ASSERT_TRUE(writeWholeFile(song, "RIFF") && writeWholeFile(ini, before));
+    std::optional<ImmutableFile> immutable(ini);
+    ASSERT_TRUE(immutable->made());
+    HWND set = openDialog(folder);
+    POINT background = {260, 235};  // below the panel, between the link and the buttons
+    ClientToScreen(dialog, &background);
+    // While the file cannot be written, a click shows a message instead of saving.
+    const std::pair<const char*, std::function<bool()>> gestures[] = {
+        {"pressed on the background, released over it",
+         [&] { return e2e::pressAndRelease(background, e2e::centreOf(set)), false; }},
+        {"pressed on it, released outside",
+         [&] { return e2e::pressAndRelease(e2e::centreOf(set), background), false; }},
+        {"a double-click in the file chooser over it",
+         [&] { return !doubleClickFileOver(openChooser(), set); }},
+        {"clicked", [&] { return e2e::clickWindow(set), true; }},
+    };
+    for (const auto& [what, gesture] : gestures) {
+        const bool clicked = gesture();
+        e2e::settle(dialog);
+        HWND box = FindWindowW(L"#32770", L"Soravane");
+        ASSERT_EQ(box != nullptr, clicked) << what;
+        std::wstring text(1024, L'\0');  // what failed, and where
+        text.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, text.data(), 1024)));
+        EXPECT_EQ(text.find(L"保存できません") != std::wstring::npos, clicked) << what;
+        EXPECT_EQ(text.find(Utf8ToWide(ini)) != std::wstring::npos, clicked) << what;
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        e2e::waitForNoWindow("Soravane", kTimeoutMs);
+        e2e::settle(dialog);
+        EXPECT_TRUE(IsWindowVisible(dialog)) << what;
+        EXPECT_EQ(readWholeFile(ini), before) << what;
+    }
+    EXPECT_FALSE(e2e::fileExists(ini + ".partial"));
+    immutable.reset();
+    e2e::clickWindow(set);
+    EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
+    EXPECT_EQ(setting(kFileKey), song);  // chosen by the double-click
+}
+
+TEST_F(Saver, AChosenFileThatCannotPlayGivesSilenceAndTheRunGoesOn) {
+    // A file that is not sound and one deleted since it was chosen: no message either.
+    for (const char* content : {"not music", static_cast<const char*>(nullptr)}) {
+        const std::string music = folder.file("My Song.MP3");
+        DeleteFileA(music.c_str());
+        ASSERT_TRUE(!content || writeWholeFile(music, content));
+        writeMusicSetting(music);
+        HWND scene = startRun("/s");
+        ASSERT_NE(scene, nullptr);
+        const e2e::HeardTone heard = listenToTheRun(scene, 660);
+        EXPECT_EQ(heard.starts, 0) << (content ? content : "deleted");
+        EXPECT_EQ(heard.bodyHz, 0) << (content ? content : "deleted");
+    }
+}
+
+TEST_F(Saver, AnMp3FilePlaysOverAndOverWhileTheSceneRuns) {
+    const std::string music = folder.file("My Song.MP3");  // blanks and mixed letter case
+    ASSERT_TRUE(CopyFileA("Z:" SORAVANE_TONES "/tone.mp3", music.c_str(), FALSE));
+    writeMusicSetting(music);
+    HWND scene = startRun("/s");
+    ASSERT_NE(scene, nullptr);
+    const e2e::HeardTone heard = listenToTheRun(scene, 660);
+    EXPECT_GE(heard.starts, 2);
+    EXPECT_NEAR(heard.bodyHz, 660, 660 * 0.02);
+}
+
+TEST_F(Saver, AFileOfAnyLettersChosenInTheDialogIsSavedThenLoopsInARunFromAFolderOfAnyLetters) {
+    // On a Western system, a music file and a program folder with letters its code page lacks.
+    ASSERT_EQ(GetACP(), 1252u);
+    const e2e::SaverFolder anyLetters(" ソラ café");
+    ASSERT_TRUE(anyLetters.complete());
+    const std::wstring musicFolder = L"C:\\音楽";
+    const std::string music = "C:\\音楽\\café\\Loop Music.Wav";
+    CreateDirectoryW(musicFolder.c_str(), nullptr);
+    CreateDirectoryW((musicFolder + L"\\café").c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(Utf8ToWide("Z:" SORAVANE_TONES "/tone.wav").c_str(),
+                          Utf8ToWide(music).c_str(), FALSE));
+
+    HWND set = openDialog(anyLetters);
+    HWND chooser = openChooser();
+    ASSERT_NE(chooser, nullptr);
+    constexpr int kFileNameBox = 0x47c;  // cmb13, which takes a whole path
+    SetDlgItemTextW(chooser, kFileNameBox, Utf8ToWide(music).c_str());
+    PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_NE(e2e::waitFor([&] { return e2e::findChildByText(dialog, music); }, kTimeoutMs),
+              nullptr);
+    e2e::clickWindow(set);
+    EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
+
+    // The next start finds the file and loops it until the run ends.
+    saver = anyLetters.startSaver("/s");
+    HWND scene = e2e::waitForWindow(contract::kSceneWindowTitle, 30000);
+    ASSERT_NE(scene, nullptr);
+    const e2e::HeardTone heard = listenToTheRun(scene, 440);
+    EXPECT_GE(heard.starts, 2);
+    EXPECT_NEAR(heard.bodyHz, 440, 440 * 0.02);
+    std::filesystem::remove_all(std::filesystem::path(musicFolder));
 }
 
 }  // namespace

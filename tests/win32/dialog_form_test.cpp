@@ -3,9 +3,12 @@
 // saving nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "saver/dialog/dialog_font.h"
 #include "saver/dialog/layout.h"
 #include "saver/dialog/skymere_p.h"
 #include "saver/runtime/application.h"
@@ -29,6 +32,10 @@ public:
         EXPECT_EQ(file, "C:\\saver\\Soravane.ini");
         written.push_back(std::string(key) + "=" + std::string(value));
         return true;
+    }
+    bool EditApart(std::string_view file,
+                   const std::function<bool(std::string_view copy)>& edit) override {
+        return edit(file);
     }
     bool OpensForReading(std::string_view) override { return false; }
 };
@@ -118,15 +125,15 @@ TEST_F(DialogForm, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
         {Skymere_P::kImg_BGM0, OnPanel(layout::Img_BGM[0]), ""},
         {Skymere_P::kImg_BGM1, OnPanel(layout::Img_BGM[1]), ""},
         {Skymere_P::kImg_BGM2, OnPanel(layout::Img_BGM[2]), ""},
-        {Skymere_P::kLbl_BGM0, {56, 92, 22, 13}, "なし"},
-        {Skymere_P::kLbl_BGM1, {56, 72, 43, 13}, "音楽CD"},
-        {Skymere_P::kLbl_BGM2, {56, 112, 60, 13}, "MP3、WAV"},
+        {Skymere_P::kLbl_BGM0, OnPanel(layout::lbl_BGM[0]), "なし"},
+        {Skymere_P::kLbl_BGM1, OnPanel(layout::lbl_BGM[1]), "音楽CD"},
+        {Skymere_P::kLbl_BGM2, OnPanel(layout::lbl_BGM[2]), "MP3、WAV"},
         {Skymere_P::kRepeatCaption, OnPanel(layout::lbl_Repeat), "曲目をﾘﾋﾟｰﾄ"},
         {Skymere_P::kCmd_File, {40, 128, 41, 25}, "..."},
         {Skymere_P::kLbl_Fname, OnPanel(layout::lbl_Fname), "C:\\music\\song.mp3"},
         {Skymere_P::kImage1, {248, 28, 214, 94}, ""},
-        {Skymere_P::kCredit, {12, 192, 165, 13}, Skymere_P::kCreditText},
-        {Skymere_P::kLbl_URL, {12, 208, 207, 13}, Skymere_P::kUrl},
+        {Skymere_P::kCredit, layout::lbl_Credit, Skymere_P::kCreditText},
+        {Skymere_P::kLbl_URL, layout::lbl_URL, Skymere_P::kUrl},
         {Skymere_P::kCmd_Set, {316, 200, 81, 25}, "設定"},
         {Skymere_P::kCmd_Can, {400, 200, 81, 25}, "ｷｬﾝｾﾙ"},
     };
@@ -141,6 +148,49 @@ TEST_F(DialogForm, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
     EXPECT_EQ(repeat.y, 68);
     EXPECT_EQ(repeat.width, 41);
     EXPECT_NEAR(repeat.height, 20, 2);
+}
+
+TEST_F(DialogForm, EveryOneLineLabelHoldsItsTextAndUnderlineInItsFontAndEveryFallbackFace) {
+    for (const int id :
+         {Skymere_P::kHeading, Skymere_P::kLbl_BGM0, Skymere_P::kLbl_BGM1, Skymere_P::kLbl_BGM2,
+          Skymere_P::kRepeatCaption, Skymere_P::kCredit, Skymere_P::kLbl_URL}) {
+        const HWND label = Control(id);
+        const std::wstring text = Utf8ToWide(TextOf(label));
+        const auto own = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+        LOGFONTW drawn = {};
+        ASSERT_NE(GetObjectW(own, sizeof drawn, &drawn), 0) << TextOf(label);
+        RECT box = {};
+        GetClientRect(label, &box);
+        HDC dc = GetDC(label);
+        for (const wchar_t* face : kDialogFaces) {
+            // The label's own font first, then each face the system has.
+            const HFONT font = face == kDialogFaces[0] ? own
+                               : FaceInstalled(face)
+                                   ? CreateDialogFont(96, drawn.lfUnderline != FALSE, face)
+                                   : nullptr;
+            if (font == nullptr) {
+                continue;
+            }
+            const HGDIOBJ old = SelectObject(dc, font);
+            SIZE extent = {};
+            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+            OUTLINETEXTMETRICW metrics = {};
+            metrics.otmSize = sizeof metrics;
+            const LONG underline =
+                drawn.lfUnderline && GetOutlineTextMetricsW(dc, sizeof metrics, &metrics)
+                    ? metrics.otmTextMetrics.tmAscent - metrics.otmsUnderscorePosition +
+                          static_cast<LONG>(metrics.otmsUnderscoreSize)
+                    : 0;
+            EXPECT_LE(extent.cx, box.right) << TextOf(label) << ' ' << WideToUtf8(face);
+            EXPECT_LE(std::max(extent.cy, underline), box.bottom)
+                << TextOf(label) << ' ' << WideToUtf8(face);
+            SelectObject(dc, old);
+            if (font != own) {
+                DeleteObject(font);
+            }
+        }
+        ReleaseDC(label, dc);
+    }
 }
 
 TEST_F(DialogForm, TheComboShowsTheRepeatTrackAndListsEmptyThenOneToThirty) {

@@ -160,6 +160,18 @@ TEST(FilesWin32, SettingsKeepTheKeysAsCodePage932BytesAndLoadBack) {
     EXPECT_TRUE(port.ReadIni("Section", kFileKey, folder + "\\Soravane.ini") == longValue);
 
     EXPECT_FALSE(SaveSettings(port, temp.file("missing"), loaded));
+
+    // An edit that fails half-way, or a read-only file, leaves the file whole and no copy.
+    const std::string file = folder + "\\Soravane.ini";
+    const std::string before = readWholeFile(file);
+    EXPECT_FALSE(port.EditApart(file, [&](std::string_view copy) {
+        return !port.WriteIni("Section", kModeKey, " 1", copy);
+    }));
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(SaveSettings(port, folder, loaded));
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(readWholeFile(file), before);
+    EXPECT_FALSE(FileExists(port, file + ".partial"));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The forms run-time's contract with the saver's forms: loading runs the load handler on a
 // hidden window, unloading runs the close-request and unload handlers in that order for every
 // way a form is closed, timers tick only while enabled, and the message loop ends with the
-// last form. Handlers that throw do not take the program down.
+// last form. Handlers that throw do not take the program down. A label that clicks does so
+// only for a press begun on it and released over it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 
 #include "saver/runtime/application.h"
 #include "saver/runtime/form.h"
+#include "saver/runtime/static_control.h"
 #include "saver/runtime/timer.h"
 
 namespace {
@@ -47,6 +49,11 @@ protected:
         reasons.push_back(reason);
     }
     void OnUnload() override { calls.push_back("unload"); }
+    void OnCommand(int, int notification, HWND) override {
+        if (notification == StaticControl::kClick) {
+            calls.push_back("click");
+        }
+    }
     void OnTimer(Timer& timer) override {
         calls.push_back(timer.Id() == 1 ? "tick" : "idle-tick");
         if (throwOnTick) {
@@ -130,6 +137,31 @@ TEST(SaverForms, ShowModalReturnsWhenTheFormHasUnloaded) {
     form.ShowModal();
     EXPECT_FALSE(form.IsLoaded());
     EXPECT_EQ(form.calls.back(), "unload");
+}
+
+TEST(StaticControlWin32, ALabelThatClicksNeedsAPressBegunOnItAndReleasedOverIt) {
+    Application app;
+    RecordingForm form(app);
+    form.Load();
+    StaticLook look = LabelLook("https://example.com", nullptr, 0, DT_LEFT, nullptr);
+    look.notify = form.Window();
+    look.clicks = true;
+    StaticControl link;
+    ASSERT_TRUE(link.Create(form.Window(), 7, {0, 0, 50, 14}, look));
+    const std::pair<const char*, std::vector<std::pair<UINT, int>>> cases[] = {
+        {"clicked", {{WM_LBUTTONDOWN, 5}, {WM_LBUTTONUP, 5}}},
+        {"a release without a press", {{WM_LBUTTONUP, 5}}},
+        {"released outside", {{WM_LBUTTONDOWN, 5}, {WM_LBUTTONUP, 80}}},
+        {"the press lost", {{WM_LBUTTONDOWN, 5}, {WM_CAPTURECHANGED, 0}, {WM_LBUTTONUP, 5}}},
+    };
+    for (const auto& [what, messages] : cases) {
+        form.calls.clear();
+        for (const auto& [message, x] : messages) {
+            SendMessageW(link.Window(), message, 0, MAKELPARAM(x, 2));
+        }
+        EXPECT_EQ(form.calls, std::vector<std::string>(what == cases[0].first ? 1 : 0, "click"))
+            << what;
+    }
 }
 
 }  // namespace

@@ -52,7 +52,11 @@ void Command::OnLostFocus() {
 }
 
 void Command::OnMouseDown(MouseButton button) {
-    if (!enabled_ || button != MouseButton::Left) {
+    if (!enabled_) {
+        return;
+    }
+    pressBegan_ = true;
+    if (button != MouseButton::Left) {
         return;
     }
     mouseIsDown_ = true;
@@ -73,7 +77,8 @@ void Command::OnMouseMove() {
     }
 }
 
-void Command::OnMouseUp(MouseButton button) {
+void Command::OnMouseUp(MouseButton button, bool overControl) {
+    const bool pressEnds = std::exchange(pressBegan_, false);
     if (enabled_ && button == MouseButton::Left) {
         mouseIsDown_ = false;
         if (lookState_ == 2) {
@@ -84,8 +89,30 @@ void Command::OnMouseUp(MouseButton button) {
     }
     // Any button clicks, but a press dragged off a focused button leaves LookState 3 behind
     // (the timer saw the pointer go) and clicks nothing.
-    if (lookState_ != 3 && enabled_) {
+    if (pressEnds && overControl && lookState_ != 3 && enabled_) {
         view_.Click();  // last: the container may destroy the window from its handler
+    }
+}
+
+void Command::OnPressLost() {
+    pressBegan_ = false;
+    if (!enabled_ || !std::exchange(mouseIsDown_, false)) {
+        return;
+    }
+    // Pressed gives way to the look the LookState shows.
+    switch (lookState_) {
+        case 2:
+            DrawSkin(CommandSkin::HighLight);
+            break;
+        case 3:
+            DrawSkin(CommandSkin::Selected);
+            break;
+        case 4:
+            DrawSkin(CommandSkin::HighLightSelect);
+            break;
+        default:
+            DrawSkin(CommandSkin::Normal);
+            break;
     }
 }
 

@@ -55,7 +55,12 @@ public:
     void OnLostFocus();
     void OnMouseDown(MouseButton button);
     void OnMouseMove();  // the pointer moves over the control
-    void OnMouseUp(MouseButton button);
+    // A button came up; `overControl` when the pointer is over the control. Only a release
+    // over it that ends a press begun on it clicks.
+    void OnMouseUp(MouseButton button, bool overControl);
+    // The mouse was taken away (another window captured it, a modal box opened): the press
+    // ends without a click and the look of the LookState comes back.
+    void OnPressLost();
     void OnTmrMouse(bool pointerHasLeft);
 
     std::uint8_t LookState() const { return lookState_; }
@@ -73,6 +78,7 @@ private:
     bool enabled_ = true;
     std::uint8_t lookState_ = 0;
     bool mouseIsDown_ = false;
+    bool pressBegan_ = false;  // a button went down on the control and the press goes on
 
     // LblMsg, the caption label.
     std::string caption_ = "Command";

@@ -93,13 +93,18 @@ LRESULT CommandWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             OnMouseMove(lParam);
             return 0;
         case WM_LBUTTONUP:
-            OnButtonUp(MouseButton::Left, wParam);
+            OnButtonUp(MouseButton::Left, wParam, lParam);
             return 0;
         case WM_RBUTTONUP:
-            OnButtonUp(MouseButton::Right, wParam);
+            OnButtonUp(MouseButton::Right, wParam, lParam);
             return 0;
         case WM_MBUTTONUP:
-            OnButtonUp(MouseButton::Middle, wParam);
+            OnButtonUp(MouseButton::Middle, wParam, lParam);
+            return 0;
+        case WM_CAPTURECHANGED:
+            if (!releasingCapture_) {
+                command_.OnPressLost();
+            }
             return 0;
         case WM_TIMER:
             if (wParam == kTmrMouse) {
@@ -146,21 +151,29 @@ void CommandWindow::OnButtonDown(MouseButton button) {
     command_.OnMouseDown(button);
 }
 
-void CommandWindow::OnButtonUp(MouseButton button, WPARAM buttonsStillDown) {
+void CommandWindow::OnButtonUp(MouseButton button, WPARAM buttonsStillDown, LPARAM position) {
     if ((buttonsStillDown & kAnyButton) == 0 && GetCapture() == Window()) {
+        // Our own release ends no press: the button-up below does.
+        releasingCapture_ = true;
         ReleaseCapture();
+        releasingCapture_ = false;
     }
-    command_.OnMouseUp(button);  // may click, and the click may destroy the window
+    // May click, and the click may destroy the window.
+    command_.OnMouseUp(button, IsOverClient(position));
 }
 
 void CommandWindow::OnMouseMove(LPARAM position) {
     // While the mouse is held, moves reach the button from anywhere; only those over it count.
+    if (IsOverClient(position)) {
+        command_.OnMouseMove();
+    }
+}
+
+bool CommandWindow::IsOverClient(LPARAM position) const {
     RECT client = {};
     GetClientRect(Window(), &client);
     const POINT point = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-    if (PtInRect(&client, point) != FALSE) {
-        command_.OnMouseMove();
-    }
+    return PtInRect(&client, point) != FALSE;
 }
 
 void CommandWindow::TrackPointer() {

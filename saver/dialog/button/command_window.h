@@ -7,6 +7,9 @@
 //   Cmd_Set.Create(form, {.id = kCmd_Set, .place = {316, 200, 81, 25}}, "設定", skins);
 //   Cmd_Set.Initialize();  // in the form's load handler
 //
+// A press captures the mouse; Click follows only when the release that ends it lands on the
+// button, and a capture taken away ends the press without one.
+//
 // Click arrives at the parent (or `notify`) as WM_COMMAND with the control's id in the low word
 // of wParam, BN_CLICKED in the high word and the control's window in lParam, as from a push
 // button. The handler may destroy the control's window.
@@ -53,8 +56,10 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnSize(int width, int height);
     void OnButtonDown(MouseButton button);
-    void OnButtonUp(MouseButton button, WPARAM buttonsStillDown);
+    void OnButtonUp(MouseButton button, WPARAM buttonsStillDown, LPARAM position);
     void OnMouseMove(LPARAM position);
+    // Whether a mouse message's client position lies on the button.
+    bool IsOverClient(LPARAM position) const;
     void TrackPointer();
     void Paint(HDC dc);
     void Refresh();
@@ -65,6 +70,7 @@ private:
     const CommandSkinSet* skins_ = nullptr;
     // Events before the caption is set (the window's first size) change nothing.
     bool isSited_ = false;
+    bool releasingCapture_ = false;
 
     PictureSurface image_;
     GdiObject<HFONT> font_;

@@ -67,7 +67,8 @@ const auto kFocus = [](Command& b) { b.OnGotFocus(); };
 const auto kBlur = [](Command& b) { b.OnLostFocus(); };
 const auto kMove = [](Command& b) { b.OnMouseMove(); };
 const auto kLeftDown = [](Command& b) { b.OnMouseDown(MouseButton::Left); };
-const auto kLeftUp = [](Command& b) { b.OnMouseUp(MouseButton::Left); };
+const auto kLeftUp = [](Command& b) { b.OnMouseUp(MouseButton::Left, true); };
+const auto kPressLost = [](Command& b) { b.OnPressLost(); };
 const auto kLeft = [](Command& b) { b.OnTmrMouse(true); };
 const auto kStillOver = [](Command& b) { b.OnTmrMouse(false); };
 
@@ -91,6 +92,9 @@ TEST(ButtonLook, HoverAndFocusFollowTheTableAndTheFaceDarkensAtTheTopOnlyWhileHo
                      {"hover", kMove, PaintedLook{Skin::HighLight, true}, 2},
                      {"focus as pressed", kFocus, PaintedLook{Skin::Pressed, true}, 4},
                      {"left down", kLeftDown, PaintedLook{Skin::Pressed, true}, 4},
+                     {"press lost", kPressLost, PaintedLook{Skin::HighLightSelect, true}, 4},
+                     {"press lost again", kPressLost, std::nullopt, 4},
+                     {"left down again", kLeftDown, PaintedLook{Skin::Pressed, true}, 4},
                      {"left up", kLeftUp, PaintedLook{Skin::HighLightSelect, true}, 4},
                  });
     EXPECT_EQ(loaded.view.clicks, 1);
@@ -110,24 +114,30 @@ TEST(ButtonLook, APressDraggedOffAndReleasedOutsideDoesNotClick) {
     EXPECT_EQ(loaded.view.clicks, 0);
 }
 
-TEST(ButtonLook, EveryButtonClicksOnReleaseUnlessFocusedWithThePointerAway) {
+TEST(ButtonLook, OnlyAReleaseOverItEndingAPressBegunOnItClicksUnlessFocusedWithThePointerAway) {
     LoadedButton loaded;
     Command& button = loaded.button;
-    button.OnMouseUp(MouseButton::Left);  // even before Initialize
     button.Initialize();
     button.OnMouseMove();
     loaded.view.Forget();
+    button.OnMouseUp(MouseButton::Middle, true);  // no press began on it
     button.OnMouseDown(MouseButton::Right);
-    button.OnMouseUp(MouseButton::Right);
-    button.OnMouseUp(MouseButton::Middle);
-    EXPECT_EQ(loaded.view.clicks, 2);
+    button.OnMouseUp(MouseButton::Right, true);
+    button.OnMouseUp(MouseButton::Middle, true);  // that press has ended
+    button.OnMouseDown(MouseButton::Middle);
+    button.OnMouseUp(MouseButton::Middle, false);  // released outside
+    button.OnMouseDown(MouseButton::Right);
+    button.OnPressLost();
+    button.OnMouseUp(MouseButton::Right, true);
+    EXPECT_EQ(loaded.view.clicks, 1);
     EXPECT_TRUE(loaded.view.painted.empty());  // only the left button draws
 
     button.OnGotFocus();
     button.OnTmrMouse(true);
     ASSERT_EQ(button.LookState(), 3);
-    button.OnMouseUp(MouseButton::Right);
-    EXPECT_EQ(loaded.view.clicks, 2);
+    button.OnMouseDown(MouseButton::Right);
+    button.OnMouseUp(MouseButton::Right, true);
+    EXPECT_EQ(loaded.view.clicks, 1);
 }
 
 TEST(ButtonLook, ADisabledButtonShowsDisableIgnoresEverythingAndNeverClicks) {
@@ -146,7 +156,7 @@ TEST(ButtonLook, ADisabledButtonShowsDisableIgnoresEverythingAndNeverClicks) {
     button.OnMouseDown(MouseButton::Left);
     button.OnMouseMove();
     button.OnTmrMouse(true);
-    button.OnMouseUp(MouseButton::Left);
+    button.OnMouseUp(MouseButton::Left, true);
     button.OnLostFocus();
     EXPECT_TRUE(loaded.view.painted.empty());
     EXPECT_EQ(loaded.view.clicks, 0);

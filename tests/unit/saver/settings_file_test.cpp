@@ -2,6 +2,7 @@
 // and the path routines loading relies on.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -41,6 +42,16 @@ public:
         }
         values[{std::string(file), std::string(section), std::string(key)}] = value;
         return true;
+    }
+    // All or nothing, as a copy that replaces the file would be.
+    bool EditApart(std::string_view file,
+                   const std::function<bool(std::string_view copy)>& edit) override {
+        const auto before = values;
+        if (edit(file)) {
+            return true;
+        }
+        values = before;
+        return false;
     }
     bool OpensForReading(std::string_view path) override {
         return readableFiles.count(std::string(path)) > 0;
@@ -117,11 +128,10 @@ TEST(SettingsFile, SavingWritesEveryKeyInItsStoredFormAndLoadsBackTheSame) {
     EXPECT_EQ(files.At(kFileKey), "");
     EXPECT_EQ(files.At(kModeKey), " 0");
 
-    // A value that cannot be written is reported, and the others are written all the same.
-    files.unwritableKeys.insert(kModeKey);
+    // A value that cannot be written is reported, and the file keeps what it held.
+    files.unwritableKeys.insert(kFileKey);
     EXPECT_FALSE(SaveSettings(files, kFolder, saved));
-    EXPECT_EQ(files.At(kRepeatKey), "-1");
-    EXPECT_EQ(files.At(kFileKey), saved.BGMFile);
+    EXPECT_EQ(files.At(kModeKey), " 0");
 }
 
 TEST(SettingsFile, FileExistsIgnoresOneTrailingBackslash) {
