@@ -50,7 +50,7 @@ TEST(Ms3dParser, ReadsEveryRecordAndIgnoresWhatFollowsTheMaterials) {
 }
 
 TEST(Ms3dParser, ParsesOnlyWhatAPatchedFileStillHolds) {
-    const size_t kLastIndex = kTriangle0 + kTriangleSize + kTriangleIndicesOffset + 4;
+    const size_t lastIndex = kTriangle0 + kTriangleSize + kTriangleIndicesOffset + 4;
     // What is patched, at which offset, with which bytes, and whether the file still parses.
     const std::tuple<const char*, size_t, Bytes, bool> patches[] = {
         {"version 3", 10, {3, 0, 0, 0}, true},
@@ -61,8 +61,8 @@ TEST(Ms3dParser, ParsesOnlyWhatAPatchedFileStillHolds) {
         {"vertex count", kHeaderSize, {0xFF, 0xFF}, false},
         {"one material more", kMaterial0 - 2, {3, 0}, false},  // the animation header is short
         {"index count", kGroup2 + kGroupCountOffset, {0xFF, 0xFF}, false},
-        {"the last vertex", kLastIndex, {3, 0}, true},
-        {"vertex past the last", kLastIndex, {4, 0}, false},
+        {"the last vertex", lastIndex, {3, 0}, true},
+        {"vertex past the last", lastIndex, {4, 0}, false},
         {"triangle past the last", kGroup1 + kGroupCountOffset + 2, {2, 0}, false},
         {"material past the last", kMaterial0 - 3, {2}, false},
         {"material -128 for none", kMaterial0 - 3, {0x80}, true},
