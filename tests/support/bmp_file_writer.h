@@ -47,10 +47,9 @@ inline std::vector<uint8_t> encodeTestBmp(int width, int height,
 inline bool writeTestBmp(const std::string& path, int width, int height,
                          const std::function<TestRgb(int, int)>& colourAt) {
     const std::vector<uint8_t> file = encodeTestBmp(width, height, colourAt);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(file.data()),
-              static_cast<std::streamsize>(file.size()));
-    return static_cast<bool>(out);
+    return static_cast<bool>(std::ofstream(path, std::ios::binary)
+                                 .write(reinterpret_cast<const char*>(file.data()),
+                                        static_cast<std::streamsize>(file.size())));
 }
 
 inline bool writeSolidTestBmp(const std::string& path, int width, int height, TestRgb colour) {

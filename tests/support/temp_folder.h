@@ -9,12 +9,7 @@
 
 class TempFolder {
 public:
-    TempFolder() {
-        std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() /
-                ("soravane-test-" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(path_);
-    }
+    TempFolder() { std::filesystem::create_directories(path_); }
     ~TempFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
@@ -33,5 +28,7 @@ public:
     }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+                                  ("soravane-test-" + std::to_string(std::random_device()()) +
+                                   std::to_string(std::random_device()()));
 };

@@ -11,9 +11,7 @@ inline std::string readWholeFile(const std::string& path) {
 }
 
 inline bool writeWholeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-    return static_cast<bool>(out);
+    return static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
 }
 
 // The value on the line of `key` in a profile file's bytes, without the blanks Windows keeps

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "saver/runtime/application.h"
@@ -17,32 +18,26 @@
 
 namespace {
 
-// Test programs run side by side: each names its windows apart.
-std::string UniqueCaption(const char* name = "form") {
-    return std::string("Soravane forms test ") + name + " " + std::to_string(GetCurrentProcessId());
-}
-
 // Records its handlers' calls; unloads itself after `unloadAfterTicks` ticks of TickTimer.
-class RecordingForm : public Form {
-public:
-    explicit RecordingForm(Application& app, std::string caption = UniqueCaption())
-        : Form(app, std::move(caption), {.style = WS_POPUP}) {}
+struct RecordingForm : Form {
+    // Test programs run side by side: each names its windows apart.
+    explicit RecordingForm(Application& app)
+        : Form(app, "Soravane forms test " + std::to_string(GetCurrentProcessId()),
+               {.style = WS_POPUP}) {}
 
     std::vector<std::string> calls;
     std::vector<UnloadReason> reasons;
-    bool wasVisibleAtLoad = true;
-    bool wasFoundByTitleAtLoad = false;
+    bool wasHiddenButFoundByTitleAtLoad = false;
     int unloadAfterTicks = -1;
     bool throwOnTick = false;
 
     Timer TickTimer{*this, 1, 20, false};
     Timer IdleTimer{*this, 2, 20, false};
 
-protected:
     void OnLoad() override {
         calls.push_back("load");
-        wasVisibleAtLoad = IsWindowVisible(Window()) != FALSE;
-        wasFoundByTitleAtLoad = FindWindowA(nullptr, Caption().c_str()) == Window();
+        wasHiddenButFoundByTitleAtLoad = IsWindowVisible(Window()) == FALSE &&
+                                         FindWindowA(nullptr, Caption().c_str()) == Window();
     }
     void OnQueryUnload(UnloadReason reason) override {
         calls.push_back("query-unload");
@@ -56,11 +51,10 @@ protected:
     }
     void OnTimer(Timer& timer) override {
         calls.push_back(timer.Id() == 1 ? "tick" : "idle-tick");
-        if (throwOnTick) {
-            throw std::runtime_error("handler failure");
-        }
         if (--unloadAfterTicks == 0) {
             Unload();
+        } else if (throwOnTick) {
+            throw std::runtime_error("handler failure");
         }
     }
 };
@@ -70,40 +64,32 @@ TEST(SaverForms, LoadingRunsTheLoadHandlerOnAHiddenWindowAndUnloadingTheOthersIn
     RecordingForm form(app);
     ASSERT_TRUE(form.Load());
     ASSERT_TRUE(form.Load());  // already loaded: the handler does not run again
-    EXPECT_FALSE(form.wasVisibleAtLoad);
-    EXPECT_TRUE(form.wasFoundByTitleAtLoad);
+    EXPECT_TRUE(form.wasHiddenButFoundByTitleAtLoad);
     HWND window = form.Window();
     form.Unload();
     form.Unload();  // unloading an unloaded form does nothing
     EXPECT_EQ(form.calls, (std::vector<std::string>{"load", "query-unload", "unload"}));
     EXPECT_EQ(form.reasons, std::vector<UnloadReason>{UnloadReason::Code});
-    EXPECT_FALSE(form.IsLoaded());
     EXPECT_FALSE(IsWindow(window));
 }
 
 TEST(SaverForms, CloseRequestsAndTheEndOfTheSessionUnloadWithTheirReason) {
     Application app;
-    RecordingForm closed(app, UniqueCaption("closed"));
-    RecordingForm loggedOff(app, UniqueCaption("logged off"));
-    RecordingForm shutDown(app, UniqueCaption("shut down"));
-    ASSERT_TRUE(closed.Load() && loggedOff.Load() && shutDown.Load());
-
-    SendMessageW(closed.Window(), WM_CLOSE, 0, 0);
-    // Windows asks whether the session may end: the form unloads and never holds it.
-    EXPECT_EQ(SendMessageW(loggedOff.Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
-    // A form still loaded when the session does end unloads then.
-    SendMessageW(shutDown.Window(), WM_ENDSESSION, TRUE, 0);
-
-    for (const RecordingForm* form : {&closed, &loggedOff, &shutDown}) {
-        EXPECT_FALSE(form->IsLoaded());
-        EXPECT_EQ(form->calls, (std::vector<std::string>{"load", "query-unload", "unload"}));
+    const std::tuple<UINT, WPARAM, LPARAM, LRESULT, UnloadReason> messages[] = {
+        {WM_CLOSE, 0, 0, 0, UnloadReason::CloseRequest},
+        // Windows asks whether the session may end: the form unloads and never holds it.
+        {WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, TRUE, UnloadReason::SessionEnding},
+        // A form still loaded when the session does end unloads then.
+        {WM_ENDSESSION, TRUE, 0, 0, UnloadReason::SessionEnding}};
+    for (const auto& [message, wParam, lParam, answer, reason] : messages) {
+        RecordingForm form(app);
+        ASSERT_TRUE(form.Load());
+        EXPECT_EQ(SendMessageW(form.Window(), message, wParam, lParam), answer) << message;
+        EXPECT_EQ(form.reasons, std::vector<UnloadReason>{reason}) << message;
     }
-    EXPECT_EQ(closed.reasons, std::vector<UnloadReason>{UnloadReason::CloseRequest});
-    EXPECT_EQ(loggedOff.reasons, std::vector<UnloadReason>{UnloadReason::SessionEnding});
-    EXPECT_EQ(shutDown.reasons, std::vector<UnloadReason>{UnloadReason::SessionEnding});
 }
 
-TEST(SaverForms, RunDispatchesEnabledTimersOnlyAndReturnsWhenTheLastFormHasUnloaded) {
+TEST(SaverForms, RunAndShowModalDispatchEnabledTimersOnlyAndReturnWhenTheFormsHaveUnloaded) {
     Application app;
     RecordingForm form(app);
     form.TickTimer.SetEnabled(true);  // before loading: starts with the window
@@ -114,29 +100,20 @@ TEST(SaverForms, RunDispatchesEnabledTimersOnlyAndReturnsWhenTheLastFormHasUnloa
     EXPECT_EQ(app.Run(), 0);
     EXPECT_EQ(form.calls,
               (std::vector<std::string>{"load", "tick", "tick", "tick", "query-unload", "unload"}));
+    form.unloadAfterTicks = 2;
+    form.ShowModal();
+    EXPECT_FALSE(form.IsLoaded());
 }
 
 TEST(SaverForms, AnExceptionInAHandlerStaysInsideTheWindowProcedure) {
     Application app;
     RecordingForm form(app);
-    form.throwOnTick = true;
-    ASSERT_TRUE(form.Load());
-    form.TickTimer.SetEnabled(true);
-    for (int i = 0; i < 200 && std::count(form.calls.begin(), form.calls.end(), "tick") < 2; ++i) {
-        PumpOneMessage();
-    }
-    EXPECT_GE(std::count(form.calls.begin(), form.calls.end(), "tick"), 2);
-    EXPECT_TRUE(form.IsLoaded());
-}
-
-TEST(SaverForms, ShowModalReturnsWhenTheFormHasUnloaded) {
-    Application app;
-    RecordingForm form(app);
-    form.TickTimer.SetEnabled(true);
+    form.throwOnTick = true;  // on every tick but the one that unloads
     form.unloadAfterTicks = 2;
-    form.ShowModal();
-    EXPECT_FALSE(form.IsLoaded());
-    EXPECT_EQ(form.calls.back(), "unload");
+    form.TickTimer.SetEnabled(true);
+    ASSERT_TRUE(form.Load());
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(std::count(form.calls.begin(), form.calls.end(), "tick"), 2);
 }
 
 TEST(StaticControlWin32, ALabelThatClicksNeedsAPressBegunOnItAndReleasedOverIt) {

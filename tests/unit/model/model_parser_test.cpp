@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <tuple>
 
+#include "tests/support/whole_files.h"
 #include "tests/unit/model/model_test_files.h"
 
 namespace {
@@ -50,75 +49,52 @@ TEST(Ms3dParser, ReadsEveryRecordAndIgnoresWhatFollowsTheMaterials) {
     }
 }
 
-struct Patch {
-    const char* name;
-    size_t offset;
-    Bytes bytes;
-    bool parses;
-};
-void PrintTo(const Patch& patch, std::ostream* out) {
-    *out << patch.name;
+TEST(Ms3dParser, ParsesOnlyWhatAPatchedFileStillHolds) {
+    const size_t lastIndex = kTriangle0 + kTriangleSize + kTriangleIndicesOffset + 4;
+    // What is patched, at which offset, with which bytes, and whether the file still parses.
+    const std::tuple<const char*, size_t, Bytes, bool> patches[] = {
+        {"version 3", 10, {3, 0, 0, 0}, true},
+        {"version 2", 10, {2, 0, 0, 0}, false},
+        {"version 5", 10, {5, 0, 0, 0}, false},
+        {"identifier digit", 9, {'1'}, false},
+        {"identifier case", 0, {'m'}, false},
+        {"vertex count", kHeaderSize, {0xFF, 0xFF}, false},
+        {"one material more", kMaterial0 - 2, {3, 0}, false},  // the animation header is short
+        {"index count", kGroup2 + kGroupCountOffset, {0xFF, 0xFF}, false},
+        {"the last vertex", lastIndex, {3, 0}, true},
+        {"vertex past the last", lastIndex, {4, 0}, false},
+        {"triangle past the last", kGroup1 + kGroupCountOffset + 2, {2, 0}, false},
+        {"material past the last", kMaterial0 - 3, {2}, false},
+        {"material -128 for none", kMaterial0 - 3, {0x80}, true},
+        {"texture name without end", kMaterial0 + kMaterialTextureOffset, Bytes(128, 'a'), false},
+        {"texture name of 127", kMaterial0 + kMaterialTextureOffset, Bytes(127, 'a'), true},
+    };
+    for (const auto& [name, offset, patch, parses] : patches) {
+        Bytes bytes = kSquareFile;
+        std::copy(patch.begin(), patch.end(), bytes.begin() + static_cast<ptrdiff_t>(offset));
+        EXPECT_EQ(parse(bytes).has_value(), parses) << name;
+    }
 }
-
-const size_t kLastIndex = kTriangle0 + kTriangleSize + kTriangleIndicesOffset + 4;
-const Patch kPatches[] = {
-    {"version 3", 10, {3, 0, 0, 0}, true},
-    {"version 2", 10, {2, 0, 0, 0}, false},
-    {"version 5", 10, {5, 0, 0, 0}, false},
-    {"identifier digit", 9, {'1'}, false},
-    {"identifier case", 0, {'m'}, false},
-    {"vertex count", kHeaderSize, {0xFF, 0xFF}, false},
-    {"one material more", kMaterial0 - 2, {3, 0}, false},  // the animation header is short
-    {"index count", kGroup2 + kGroupCountOffset, {0xFF, 0xFF}, false},
-    {"the last vertex", kLastIndex, {3, 0}, true},
-    {"vertex past the last", kLastIndex, {4, 0}, false},
-    {"triangle past the last", kGroup1 + kGroupCountOffset + 2, {2, 0}, false},
-    {"material past the last", kMaterial0 - 3, {2}, false},
-    {"material -128 for none", kMaterial0 - 3, {0x80}, true},
-    {"texture name without end", kMaterial0 + kMaterialTextureOffset, Bytes(128, 'a'), false},
-    {"texture name of 127", kMaterial0 + kMaterialTextureOffset, Bytes(127, 'a'), true},
-};
-
-class Ms3dPatch : public testing::TestWithParam<Patch> {};
-
-TEST_P(Ms3dPatch, ParsesOnlyWhatTheFileHolds) {
-    Bytes bytes = kSquareFile;
-    std::copy(GetParam().bytes.begin(), GetParam().bytes.end(),
-              bytes.begin() + static_cast<ptrdiff_t>(GetParam().offset));
-    EXPECT_EQ(parse(bytes).has_value(), GetParam().parses);
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, Ms3dPatch, testing::ValuesIn(kPatches));
 
 // MS3D files made by MilkShape 3D and other tools (the assimp project's test models, from
-// Debian's assimp-testmodels package) are read in full.
-struct SampleFile {
-    const char* name;
-    size_t vertices, triangles, groups, materials;
-};
-
-// jeep1's readme speaks of its 2032 polygons.
-const SampleFile kSampleFiles[] = {
-    {"Wuson", 2117, 3732, 1, 0},
-    {"jeep1", 1190, 2032, 7, 1},
-    {"twospheres", 124, 240, 2, 0},
-    {"twospheres_withmats", 124, 240, 2, 2},
-};
-
-class SampleMs3dFile : public testing::TestWithParam<SampleFile> {};
-
-TEST_P(SampleMs3dFile, ReadsEveryRecord) {
-    const SampleFile& file = GetParam();
-    const std::string path = std::string("/usr/share/assimp/models/MS3D/") + file.name + ".ms3d";
-    std::ifstream in(path, std::ios::binary);
-    const std::optional<ModelData> model = parse(Bytes(std::istreambuf_iterator<char>(in), {}));
-    ASSERT_TRUE(model.has_value()) << path << " (package assimp-testmodels)";
-    EXPECT_EQ(std::tuple(model->vertices.size(), model->triangles.size(), model->meshes.size(),
-                         model->materials.size()),
-              std::tuple(file.vertices, file.triangles, file.groups, file.materials));
+// Debian's assimp-testmodels package) are read in full; jeep1's readme speaks of its 2032
+// polygons.
+TEST(Ms3dParser, ReadsEveryRecordOfFilesMadeByOtherTools) {
+    const std::tuple<const char*, size_t, size_t, size_t, size_t> files[] = {
+        {"Wuson", 2117, 3732, 1, 0},
+        {"jeep1", 1190, 2032, 7, 1},
+        {"twospheres", 124, 240, 2, 0},
+        {"twospheres_withmats", 124, 240, 2, 2}};
+    for (const auto& [name, vertices, triangles, groups, materials] : files) {
+        const std::string path = std::string("/usr/share/assimp/models/MS3D/") + name + ".ms3d";
+        const std::string file = readWholeFile(path);
+        const std::optional<ModelData> model = parse(Bytes(file.begin(), file.end()));
+        ASSERT_TRUE(model.has_value()) << path << " (package assimp-testmodels)";
+        EXPECT_EQ(std::tuple(model->vertices.size(), model->triangles.size(), model->meshes.size(),
+                             model->materials.size()),
+                  std::tuple(vertices, triangles, groups, materials))
+            << name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(AssimpTestModels, SampleMs3dFile, testing::ValuesIn(kSampleFiles),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -2,40 +2,35 @@
 #include <gtest/gtest.h>
 
 #include <utility>
+#include <vector>
 
 #include "saver/start/command_line.h"
 
 namespace {
 
 TEST(SaverCommandLine, SecondCharacterUpperCasedPicksTheMode) {
-    const std::pair<const char*, SaverMode> cases[] = {
-        {"/s", SaverMode::Run},
-        {"-S", SaverMode::Run},
-        {"/s   ", SaverMode::Run},
-        {"／s", SaverMode::Run},
-        {"/c:1234", SaverMode::Configure},
-        {"/p 1234", SaverMode::Preview},
-        {"", SaverMode::RunShowingCursor},
-        {"/a", SaverMode::Unsupported},
-        {"s", SaverMode::Unsupported},
-        {"/ s", SaverMode::Unsupported},
-    };
-    for (const auto& [text, mode] : cases) {
-        EXPECT_EQ(ParseSaverMode(text), mode) << '"' << text << '"';
+    using enum SaverMode;
+    const std::pair<SaverMode, std::vector<const char*>> cases[] = {
+        {Run, {"/s", "-S", "/s   ", "／s"}},
+        {Configure, {"/c:1234"}},
+        {Preview, {"/p 1234"}},
+        {RunShowingCursor, {""}},
+        {Unsupported, {"/a", "s", "/ s"}}};
+    for (const auto& [mode, texts] : cases) {
+        for (const char* text : texts) {
+            EXPECT_EQ(ParseSaverMode(text), mode) << '"' << text << '"';
+        }
     }
-    EXPECT_TRUE(HidesCursor(SaverMode::Run));
-    EXPECT_FALSE(HidesCursor(SaverMode::RunShowingCursor));
+    EXPECT_TRUE(HidesCursor(Run) && !HidesCursor(RunShowingCursor));
 }
 
 TEST(SaverCommandLine, PreviewHostIsTheNumberFromTheFourthCharacter) {
-    EXPECT_EQ(PreviewHostWindow("/p 1234"), 1234);
-    EXPECT_EQ(PreviewHostWindow("/p:1234"), 1234);
-    EXPECT_EQ(PreviewHostWindow("/p  77 "), 77);
-    EXPECT_EQ(PreviewHostWindow("/p1234"), 234);
-    EXPECT_EQ(PreviewHostWindow("/p 12.5"), 12);
-    EXPECT_EQ(PreviewHostWindow("/p 2147483648"), 0);
-    EXPECT_EQ(PreviewHostWindow("/p abc"), 0);
-    EXPECT_EQ(PreviewHostWindow("/p"), 0);
+    const std::pair<const char*, int> cases[] = {
+        {"/p 1234", 1234}, {"/p:1234", 1234},    {"/p  77 ", 77}, {"/p1234", 234},
+        {"/p 12.5", 12},   {"/p 2147483648", 0}, {"/p abc", 0},   {"/p", 0}};
+    for (const auto& [text, host] : cases) {
+        EXPECT_EQ(PreviewHostWindow(text), host) << '"' << text << '"';
+    }
 }
 
 TEST(SaverCommandLine, ArgumentTextFollowsTheProgramPath) {

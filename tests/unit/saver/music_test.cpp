@@ -2,10 +2,11 @@
 // buffers of each situation, the PlaySound calls for WAV files, and which timers run.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstdio>
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "saver/music/music_timers.h"
@@ -13,58 +14,43 @@
 
 namespace {
 
+// One command sent, with its reply buffer's length (0: no reply buffer).
+using Sent = std::pair<std::string, int>;
+using SentList = std::vector<Sent>;
+using Played = std::vector<std::pair<std::optional<std::string>, std::uint32_t>>;
+
 // Answers MCI commands from a script (others succeed with an empty reply) and records each
-// command with its reply length (0: no reply buffer), and each PlaySound call.
-class FakeMciPort : public MciPort {
-public:
-    struct Sent {
-        std::string command;
-        int replyLength = 0;
-        bool operator==(const Sent&) const = default;
-    };
+// command sent and each PlaySound call.
+struct FakeMciPort : MciPort {
     std::map<std::string, std::pair<std::uint32_t, std::string>, std::less<>> answers;
     std::map<std::uint32_t, std::string> errorTexts;
     int waveOutDevices = 1;
-    std::vector<Sent> sent;
-    std::vector<std::pair<std::optional<std::string>, std::uint32_t>> played;
+    SentList sent;
+    Played played;
 
     std::uint32_t SendString(std::string_view command, char* reply, int replyLength) override {
-        sent.push_back({std::string(command), reply == nullptr ? 0 : replyLength});
+        sent.emplace_back(command, reply == nullptr ? 0 : replyLength);
         const auto found = answers.find(command);
         const auto answer = found == answers.end() ? std::pair{0u, std::string()} : found->second;
-        Copy(answer.second, reply, replyLength);
+        if (reply != nullptr) {  // as the platform does: cut to the buffer, NUL-terminated
+            std::snprintf(reply, replyLength, "%s", answer.second.c_str());
+        }
         return answer.first;
     }
     bool GetErrorString(std::uint32_t code, char* text, int length) override {
         EXPECT_EQ(length, 256);
         const auto found = errorTexts.find(code);
-        return found != errorTexts.end() && (Copy(found->second, text, length), true);
+        return found != errorTexts.end() &&
+               std::snprintf(text, length, "%s", found->second.c_str()) >= 0;
     }
     bool PlayWaveSound(const char* name, std::uint32_t flags) override {
         played.emplace_back(name ? std::optional<std::string>(name) : std::nullopt, flags);
         return true;
     }
     int WaveOutDeviceCount() override { return waveOutDevices; }
-
-private:
-    // As the platform does: cut to the buffer, always NUL-terminated.
-    static void Copy(const std::string& text, char* buffer, int length) {
-        if (buffer != nullptr) {
-            buffer[text.copy(buffer, std::min<std::size_t>(text.size(), length - 1))] = '\0';
-        }
-    }
 };
-using SentList = std::vector<FakeMciPort::Sent>;
 
-class Music : public ::testing::Test {
-protected:
-    // A disc in the drive, at track `current` and in `mode`.
-    void InsertDisc(const std::string& current, const std::string& mode) {
-        mci.answers["status cdaudio current track"] = {0, current};
-        mci.answers["status cdaudio number of tracks"] = {0, "12"};
-        mci.answers["status cdaudio mode"] = {0, mode};
-        mci.answers["status cdaudio position track 5"] = {0, "05:00:00:00"};
-    }
+struct Music : ::testing::Test {
     // The commands sent since the last call.
     SentList Taken() { return std::exchange(mci.sent, {}); }
 
@@ -73,10 +59,6 @@ protected:
     Skymere_BGM bgm{mci, state};
     MusicTimers timers;
 };
-
-const SentList kPollQueries = {{"status cdaudio current track", 512},
-                               {"status cdaudio number of tracks", 512},
-                               {"status cdaudio mode", 255}};
 
 TEST_F(Music, MciCommandsAnswerWithTheReplyOrAnErrorText) {
     std::string reply;
@@ -93,26 +75,21 @@ TEST_F(Music, MciCommandsAnswerWithTheReplyOrAnErrorText) {
     EXPECT_EQ(bgm.MciQuery("bad"), "Error:275");
     EXPECT_EQ(bgm.MciCommand("", reply), -1);  // not sent
     EXPECT_EQ(reply, "コマンド文字列が指定されていません");
+    EXPECT_EQ(Taken().size(), 4u);
     bgm.MciPlay("cdaudio", "1", "2");
     bgm.MciPlay("cdaudio", "", "2");
-    EXPECT_EQ(Taken(), (SentList{{"status cdaudio mode", 512},
-                                 {"bad", 512},
-                                 {"bad", 512},
-                                 {"bad", 512},
-                                 {"play cdaudio from 1 to 2", 512},
-                                 {"play cdaudio to 2", 512}}));
+    EXPECT_EQ(Taken(), (SentList{{"play cdaudio from 1 to 2", 512}, {"play cdaudio to 2", 512}}));
 }
 
 TEST_F(Music, ACdIsOpenedInTracksWatchedAndStoppedOnlyWhileWatched) {
     state.BGMMode = kBgmCd;
-    InsertDisc("7", "playing");
+    mci.answers["status cdaudio current track"] = {0, "7"};
+    mci.answers["status cdaudio mode"] = {0, "playing"};
     StartMusic(bgm, state, timers);
     EXPECT_EQ(Taken(), (SentList{{"open cdaudio", 0}, {"set cdaudio time format tmsf", 0}}));
     EXPECT_TRUE(timers.Timer2Enabled);
-    EXPECT_FALSE(timers.Timer1Enabled);
-    Timer2Tick(bgm, state, timers);  // the whole disc, playing: left alone
-    EXPECT_EQ(Taken(), kPollQueries);
-    EXPECT_TRUE(timers.Timer2Enabled);
+    Timer2Tick(bgm, state, timers);  // the whole disc, playing: left alone, and still watched
+    EXPECT_EQ(Taken().size(), 3u);   // the current track, the number of tracks, the mode
     StopMusic(bgm, state, timers);
     EXPECT_EQ(Taken(), (SentList{{"stop cdaudio", 0}, {"close cdaudio", 0}}));
     EXPECT_FALSE(timers.Timer2Enabled);
@@ -127,55 +104,39 @@ TEST_F(Music, ACdIsOpenedInTracksWatchedAndStoppedOnlyWhileWatched) {
     EXPECT_TRUE(Taken().empty());
 }
 
-TEST_F(Music, AnUnusableCdEndsThePolling) {
-    struct Case {
-        const char* failing;  // the query that fails, or the current track's answer
-        std::size_t sent;
+TEST_F(Music, CdPollingResumesARepeatedTrackAndEndsOnAnUnusableDisc) {
+    using Answer = std::pair<std::uint32_t, std::string>;
+    const Answer failed = {275, ""}, twelve = {0, "12"};
+    const Sent current = {"status cdaudio current track", 512}, mode = {"status cdaudio mode", 255};
+    // The repeated track, the current track's and the number of tracks' answers, the mode; the
+    // commands sent, the last of them, and whether polling goes on.
+    using Poll = std::tuple<std::int16_t, Answer, Answer, const char*, std::size_t, Sent, bool>;
+    const Poll polls[] = {
+        {0, failed, twelve, "playing", 1, current, false},
+        {0, {0, "1"}, failed, "playing", 2, {"status cdaudio number of tracks", 512}, false},
+        {0, {0, "Terror"}, twelve, "playing", 1, current, false},  // "err" in any case fails
+        {3, {0, ""}, twelve, "stopped", 3, mode, false},  // no number while a track repeats
+        {0, {0, ""}, twelve, "stopped", 4, {"play cdaudio", 512}, true},
+        // The repeated track again when another plays or the disc stops.
+        {5, {0, "2"}, twelve, "playing", 5, {"play cdaudio from 05:00:00:00", 512}, true},
+        {5, {0, "5"}, twelve, "playing", 3, mode, true},
+        {5, {0, "5"}, twelve, "stopped", 5, {"play cdaudio from 05:00:00:00", 512}, true},
+        // A track the disc does not have: its error marker is played, and polling goes on.
+        {40, {0, "5"}, twelve, "playing", 5, {"play cdaudio from Error:277", 512}, true},
     };
-    for (const Case& c : {Case{"status cdaudio current track", 1},
-                          Case{"status cdaudio number of tracks", 2}, Case{"Terror", 1}}) {
-        InsertDisc(c.failing[0] == 'T' ? c.failing : "1", "playing");
-        if (c.failing[0] != 'T') {
-            mci.answers[c.failing] = {275, ""};
-        }
-        bgm.CdPoll();
-        EXPECT_FALSE(state.CdPollAlive) << c.failing;
-        EXPECT_EQ(Taken().size(), c.sent) << c.failing;
-    }
-}
-
-TEST_F(Music, ARepeatedTrackIsResumedWhenAnotherPlaysOrTheDiscStops) {
-    state.BGMRepeat = 5;
-    const SentList resume = {{"status cdaudio position track 5", 512},
-                             {"play cdaudio from 05:00:00:00", 512}};
-    for (const auto& [current, mode, resumes] :
-         {std::tuple{"2", "playing", true}, {"5", "playing", false}, {"5", "stopped", true}}) {
-        InsertDisc(current, mode);
-        bgm.CdPoll();
-        SentList expected = kPollQueries;
-        if (resumes) {
-            expected.insert(expected.end(), resume.begin(), resume.end());
-        }
-        EXPECT_EQ(Taken(), expected) << current << ' ' << mode;
-        EXPECT_TRUE(state.CdPollAlive);
-    }
-    // A track the disc does not have: its error marker is played, and polling goes on.
-    state.BGMRepeat = 40;
+    mci.answers["status cdaudio position track 5"] = {0, "05:00:00:00"};
     mci.answers["status cdaudio position track 40"] = {277, ""};
-    bgm.CdPoll();
-    EXPECT_EQ(Taken().back().command, "play cdaudio from Error:277");
-    EXPECT_TRUE(state.CdPollAlive);
-}
-
-TEST_F(Music, ATrackThatIsNoNumberEndsPollingOnlyWhenATrackRepeats) {
-    InsertDisc("", "stopped");
-    bgm.CdPoll();
-    EXPECT_TRUE(state.CdPollAlive);
-    EXPECT_EQ(Taken().back(), (FakeMciPort::Sent{"play cdaudio", 512}));
-    state.BGMRepeat = 3;
-    bgm.CdPoll();
-    EXPECT_FALSE(state.CdPollAlive);
-    EXPECT_EQ(Taken(), kPollQueries);
+    for (const auto& [repeat, currentTrack, tracks, discMode, count, last, alive] : polls) {
+        state.BGMRepeat = repeat;
+        mci.answers[current.first] = currentTrack;
+        mci.answers["status cdaudio number of tracks"] = tracks;
+        mci.answers[mode.first] = {0, discMode};
+        bgm.CdPoll();
+        const SentList sent = Taken();
+        EXPECT_EQ(std::tuple(sent.size(), sent.back(), state.CdPollAlive),
+                  std::tuple(count, last, alive))
+            << repeat << ' ' << currentTrack.second << ' ' << discMode;
+    }
 }
 
 TEST_F(Music, AnMp3InAnyLetterCasePlaysLoopsAndStops) {
@@ -185,16 +146,12 @@ TEST_F(Music, AnMp3InAnyLetterCasePlaysLoopsAndStops) {
     EXPECT_EQ(Taken(), (SentList{{open, 0}, {"play MP3Play", 0}}));
     EXPECT_TRUE(timers.Timer1Enabled);
 
-    mci.answers["status MP3Play mode"] = {0, "playing"};
-    bgm.Mp3Loop();
-    EXPECT_EQ(Taken(), (SentList{{"status MP3Play mode", 30}}));
-    for (const char* mode : {"stopped", "Playing"}) {
+    const SentList restart = {
+        {"status MP3Play mode", 30}, {"stop MP3Play", 0}, {"play MP3Play from 0", 0}};
+    for (const auto& [mode, sent] : {std::pair{"playing", 1}, {"stopped", 3}, {"Playing", 3}}) {
         mci.answers["status MP3Play mode"] = {0, mode};
         bgm.Mp3Loop();
-        EXPECT_EQ(Taken(), (SentList{{"status MP3Play mode", 30},
-                                     {"stop MP3Play", 0},
-                                     {"play MP3Play from 0", 0}}))
-            << mode;
+        EXPECT_EQ(Taken(), SentList(restart.begin(), restart.begin() + sent)) << mode;
     }
     StopMusic(bgm, state, timers);
     EXPECT_EQ(Taken(), (SentList{{"stop MP3Play", 0}, {"close MP3Play", 0}}));
@@ -211,33 +168,26 @@ TEST_F(Music, AWavLoopsOnlyWithAnOutputDeviceAndStopsAtTheEnd) {
     state = {.BGMMode = kBgmSoundFile, .BGMFile = "C:\\music\\LOOP.wAv"};
     mci.waveOutDevices = 0;
     StartMusic(bgm, state, timers);
-    EXPECT_TRUE(mci.played.empty());
     mci.waveOutDevices = 2;
     StartMusic(bgm, state, timers);
-    EXPECT_FALSE(timers.Timer1Enabled || timers.Timer2Enabled);
     StopMusic(bgm, state, timers);
     // SND_ASYNC | SND_NODEFAULT | SND_LOOP | SND_FILENAME, then a stop.
-    EXPECT_EQ(mci.played, (std::vector<std::pair<std::optional<std::string>, std::uint32_t>>{
-                              {"C:\\music\\LOOP.wAv", 0x2000Bu}, {std::nullopt, 0u}}));
+    EXPECT_EQ(mci.played, (Played{{"C:\\music\\LOOP.wAv", 0x2000Bu}, {std::nullopt, 0u}}));
     EXPECT_TRUE(mci.sent.empty());
 }
 
 TEST_F(Music, OtherEndingsAndKindsPlayNothing) {
-    const std::pair<std::int16_t, const char*> cases[] = {
-        {kBgmSoundFile, "C:\\music\\song.ogg"},
-        {kBgmSoundFile, "C:\\曲.ｍｐ３"},
-        {kBgmSoundFile, "C:\\x.mp3 "},
-        {kBgmNone, "C:\\music\\song.mp3"},
-        {3, "C:\\music\\song.wav"},
-    };
+    const std::pair<std::int16_t, const char*> cases[] = {{kBgmSoundFile, "C:\\music\\song.ogg"},
+                                                          {kBgmSoundFile, "C:\\曲.ｍｐ３"},
+                                                          {kBgmSoundFile, "C:\\x.mp3 "},
+                                                          {kBgmNone, "C:\\music\\song.mp3"},
+                                                          {3, "C:\\music\\song.wav"}};
     for (const auto& [mode, path] : cases) {
         state = {.BGMMode = mode, .BGMFile = path};
         StartMusic(bgm, state, timers);
-        EXPECT_FALSE(timers.Timer1Enabled || timers.Timer2Enabled) << path;
         StopMusic(bgm, state, timers);
+        EXPECT_TRUE(mci.sent.empty() && mci.played.empty()) << path;
     }
-    EXPECT_TRUE(mci.sent.empty());
-    EXPECT_TRUE(mci.played.empty());
 }
 
 }  // namespace

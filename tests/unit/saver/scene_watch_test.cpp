@@ -2,38 +2,33 @@
 // scene program that is still starting up is given its time.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "saver/run/scene_watch.h"
 
 namespace {
 
-constexpr bool kWindow = true;
-constexpr bool kNoWindow = false;
-constexpr bool kProcessEnded = true;
-constexpr bool kProcessRunning = false;
-
-TEST(SaverSceneWatch, RunEndsWhenTheWindowThatWasSeenHasGone) {
-    SceneWatch watch;
-    EXPECT_FALSE(watch.RunIsOver(kNoWindow, kProcessRunning, 500));  // still loading
-    EXPECT_FALSE(watch.RunIsOver(kWindow, kProcessRunning, 3000));
-    EXPECT_FALSE(watch.RunIsOver(kWindow, kProcessRunning, 60000));  // no limit once seen
-    // Gone while the process is still tidying up: the run is over all the same.
-    EXPECT_TRUE(watch.RunIsOver(kNoWindow, kProcessRunning, 60500));
-}
-
-TEST(SaverSceneWatch, AStartingSceneIsGivenTheStartUpLimit) {
-    SceneWatch watch;
-    EXPECT_FALSE(watch.RunIsOver(kNoWindow, kProcessRunning, 500));
-    EXPECT_FALSE(watch.RunIsOver(kNoWindow, kProcessRunning, SceneWatch::kStartUpLimitMs - 1));
-    EXPECT_TRUE(watch.RunIsOver(kNoWindow, kProcessRunning, SceneWatch::kStartUpLimitMs));
-}
-
-TEST(SaverSceneWatch, ASceneThatEndedOrNeverStartedWithoutAWindowEndsTheRunAtOnce) {
-    SceneWatch ended;
-    EXPECT_TRUE(ended.RunIsOver(kNoWindow, kProcessEnded, 500));
-    // A window titled like the scene's, from an earlier scene program, keeps the run going.
-    SceneWatch other;
-    EXPECT_FALSE(other.RunIsOver(kWindow, kProcessEnded, 500));
-    EXPECT_TRUE(other.RunIsOver(kNoWindow, kProcessEnded, 1000));
+TEST(SaverSceneWatch, RunEndsWhenTheSeenWindowGoesTheSceneEndsWindowlessOrStartUpRunsOut) {
+    constexpr std::uint64_t kLimit = SceneWatch::kStartUpLimitMs;
+    // Each run: ticks of (window exists, process ended, elapsed ms, run is over).
+    using Run = std::vector<std::tuple<bool, bool, std::uint64_t, bool>>;
+    const Run runs[] = {
+        // Seen, then gone while the process is still tidying up: over before the limit.
+        {{false, false, 500, false}, {true, false, 1000, false}, {false, false, 1500, true}},
+        {{true, false, 4 * kLimit, false}},  // no limit while the window is there
+        {{false, false, kLimit - 1, false}, {false, false, kLimit, true}},  // starting up
+        {{false, true, 500, true}},  // ended without a window
+        // A window titled like the scene's, from an earlier scene program, keeps it going.
+        {{true, true, 500, false}, {false, true, 1000, true}},
+    };
+    for (const Run& run : runs) {
+        SceneWatch watch;
+        for (const auto& [window, ended, elapsedMs, over] : run) {
+            EXPECT_EQ(watch.RunIsOver(window, ended, elapsedMs), over)
+                << "run " << &run - runs << " at " << elapsedMs;
+        }
+    }
 }
 
 }  // namespace
