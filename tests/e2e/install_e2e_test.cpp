@@ -31,27 +31,25 @@ std::string UserValue(const char* key, const char* name) {
     return value;
 }
 
-// The file and product versions of a program as "major.minor.patch.build", and its product name.
+// A program's file and product versions from its fixed version information, then its
+// product name: "1.0 0.0 1.0 0.0 Soravane" for 1.0.0.0 twice.
 std::string VersionOf(const std::string& program) {
-    const std::wstring path(program.begin(), program.end());  // ASCII
-    std::string block(GetFileVersionInfoSizeW(path.c_str(), nullptr), '\0');
+    std::string block(GetFileVersionInfoSizeA(program.c_str(), nullptr), '\0');
     VS_FIXEDFILEINFO* fixed = nullptr;
-    wchar_t* productName = nullptr;
+    char* name = nullptr;
     UINT size = 0;
-    if (block.empty() || !GetFileVersionInfoW(path.c_str(), 0, block.size(), block.data()) ||
-        !VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &size) ||
-        !VerQueryValueW(block.data(), L"\\StringFileInfo\\041104B0\\ProductName",
-                        reinterpret_cast<void**>(&productName), &size)) {
+    if (block.empty() || !GetFileVersionInfoA(program.c_str(), 0, block.size(), block.data()) ||
+        !VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &size) ||
+        !VerQueryValueA(block.data(), "\\StringFileInfo\\041104B0\\ProductName",
+                        reinterpret_cast<void**>(&name), &size)) {
         return "(none)";
     }
-    const auto part = [](DWORD word, int shift) { return std::to_string(word >> shift & 0xFFFF); };
-    const std::string file =
-        part(fixed->dwFileVersionMS, 16) + "." + part(fixed->dwFileVersionMS, 0) + "." +
-        part(fixed->dwFileVersionLS, 16) + "." + part(fixed->dwFileVersionLS, 0);
-    const std::string product =
-        part(fixed->dwProductVersionMS, 16) + "." + part(fixed->dwProductVersionMS, 0) + "." +
-        part(fixed->dwProductVersionLS, 16) + "." + part(fixed->dwProductVersionLS, 0);
-    return file + " " + product + " " + std::string(productName, productName + size - 1);
+    std::string text;
+    for (const DWORD word : {fixed->dwFileVersionMS, fixed->dwFileVersionLS,
+                             fixed->dwProductVersionMS, fixed->dwProductVersionLS}) {
+        text += std::to_string(word >> 16) + "." + std::to_string(word & 0xFFFF) + " ";
+    }
+    return text + name;
 }
 
 // The name the screen-saver list shows: string resource 1 of the saver.
@@ -83,7 +81,10 @@ TEST(Setup, InstallsForTheUserAndItsUninstallerTakesEverythingOfOursAway) {
     EXPECT_EQ(UserValue(kUninstallKey, "DisplayVersion"), SORAVANE_VERSION_TEXT);
     EXPECT_EQ(UserValue(kUninstallKey, "QuietUninstallString"),
               '"' + folder + "\\Uninstall.exe\" /S");
-    const std::string version = SORAVANE_VERSION_TEXT ".0 " SORAVANE_VERSION_TEXT ".0 Soravane";
+    const std::string numbers = std::to_string(SORAVANE_VERSION_MAJOR) + "." +
+                                std::to_string(SORAVANE_VERSION_MINOR) + " " +
+                                std::to_string(SORAVANE_VERSION_PATCH) + ".0 ";
+    const std::string version = numbers + numbers + "Soravane";
     EXPECT_EQ(VersionOf(saver), version);
     EXPECT_EQ(VersionOf(folder + "\\Soravane.dll"), version);
     EXPECT_EQ(ListedName(saver), "Soravane");
@@ -94,12 +95,13 @@ TEST(Setup, InstallsForTheUserAndItsUninstallerTakesEverythingOfOursAway) {
     HWND scene = e2e::waitForWindow(contract::kSceneWindowTitle, 30000);
     ASSERT_NE(scene, nullptr);
     const HANDLE sceneProcess = e2e::openProcessOf(scene);
-    WaitForInputIdle(sceneProcess, 10000);  // its frame loop has begun
-    Sleep(3000);
+    WaitForInputIdle(sceneProcess, 10000);
     CloseHandle(sceneProcess);
+    Sleep(2000);  // its display switched and its first frames drawn: it has the keyboard
     SetForegroundWindow(scene);
     e2e::pressKey(VK_ESCAPE);
     EXPECT_EQ(run.waitForExit(20000), 0);
+    run.kill();  // not left running for the scenarios after this one
     // Its settings go beside it.
     e2e::Process settings('"' + saver + "\" /c");
     HWND dialog = e2e::waitForWindow(contract::kDialogWindowTitle, 20000);
