@@ -54,11 +54,11 @@ bool RingComesFrom(const PictureSurface& image, const PictureSurface& skin) {
     return true;
 }
 
+std::vector<std::pair<WPARAM, LPARAM>> commands;  // what the parent window was sent
+
 LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) {
-        reinterpret_cast<std::vector<std::pair<WPARAM, LPARAM>>*>(
-            GetWindowLongPtrW(window, GWLP_USERDATA))
-            ->emplace_back(wParam, lParam);
+        commands.emplace_back(wParam, lParam);
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -76,7 +76,7 @@ protected:
         RegisterClassExW(&windowClass);
         parent_ = CreateWindowExW(0, kParentClass, L"Button test", WS_POPUP | WS_VISIBLE, 100, 100,
                                   400, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SetWindowLongPtrW(parent_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&commands_));
+        commands.clear();
         SetForegroundWindow(parent_);
         const HMODULE resources = GetModuleHandleW(nullptr);
         skins_.LoadResources(resources,
@@ -156,7 +156,6 @@ protected:
     CommandSkinSet skins_;
     std::array<PictureSurface, std::size(kSkins)> pictures_;
     CommandWindow button_;
-    std::vector<std::pair<WPARAM, LPARAM>> commands_;
 };
 
 TEST_F(ButtonWindow, TheLookStretchesOnlyTheSkinsEdgesOverTheFaceAndDisabledIsGreyAndTakesNoFocus) {
@@ -190,13 +189,13 @@ TEST_F(ButtonWindow, AReleaseOverItClicksLikeAPushButtonAndAFirstPressFocusesIt)
     Send(WM_RBUTTONUP);
     const std::pair click{MAKEWPARAM(kButtonId, BN_CLICKED),
                           reinterpret_cast<LPARAM>(button_.Window())};
-    EXPECT_EQ(commands_, (std::vector{click, click}));
+    EXPECT_EQ(commands, (std::vector{click, click}));
     // The mouse taken away ends the press: no Pressed look, no click.
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
     ReleaseCapture();
     EXPECT_EQ(SkinShown(), CommandSkin::HighLight);  // HighLightSelect's picture
     Send(WM_LBUTTONUP);
-    EXPECT_EQ(commands_.size(), 2u);
+    EXPECT_EQ(commands.size(), 2u);
     Send(WM_KILLFOCUS);
     EXPECT_EQ(SkinShown(), CommandSkin::Normal);
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "saver/dialog/dialog_font.h"
@@ -114,12 +115,7 @@ TEST_F(DialogForm, TheWindowSitsCentredAndAThirdDownOverItsGradient) {
 }
 
 TEST_F(DialogForm, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
-    struct Expected {
-        int id;
-        PixelRect rect;
-        const char* caption;
-    };
-    const Expected expected[] = {
+    const std::tuple<int, PixelRect, const char*> expected[] = {
         {Skymere_P::kPic_C, layout::Pic_C, ""},
         {Skymere_P::kHeading, OnPanel(layout::lbl_Heading), "BGM"},
         {Skymere_P::kImg_BGM0, OnPanel(layout::Img_BGM[0]), ""},
@@ -137,9 +133,9 @@ TEST_F(DialogForm, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
         {Skymere_P::kCmd_Set, {316, 200, 81, 25}, "設定"},
         {Skymere_P::kCmd_Can, {400, 200, 81, 25}, "ｷｬﾝｾﾙ"},
     };
-    for (const Expected& control : expected) {
-        EXPECT_EQ(RectOf(control.id), control.rect) << control.caption;
-        EXPECT_EQ(TextOf(Control(control.id)), control.caption) << control.id;
+    for (const auto& [id, rect, caption] : expected) {
+        EXPECT_EQ(RectOf(id), rect) << caption;
+        EXPECT_EQ(TextOf(Control(id)), caption) << id;
     }
     // The combo box: its place and width; its closed height follows the font.
     const PixelRect repeat = RectOf(Skymere_P::kBGM_Repeat);

@@ -171,8 +171,8 @@ TEST(ButtonLook, ThePointerHasLeftUnlessTheControlItselfIsUnderIt) {
     EXPECT_TRUE(PointerHasLeft(&panel, &control, &form));
 }
 
-// Pieces at the dialog's sizes, and the face's colours, are checked on the window's pixels
-// (Win32 tests); only sizes the dialog never draws are checked here.
+// Pieces at the dialog's sizes are checked on the window's pixels (Win32 tests); only sizes the
+// dialog never draws are checked here.
 TEST(ButtonGeometry, AButtonSmallerThanTwoCornersSharesThemAndHasNoEdges) {
     const auto pieces = SkinPieces(7, 5);
     EXPECT_EQ(pieces[0], (SkinPiece{{0, 0, 3, 2}, {0, 0, 3, 2}}));
@@ -185,6 +185,12 @@ TEST(ButtonGeometry, AButtonSmallerThanTwoCornersSharesThemAndHasNoEdges) {
     for (const SkinPiece& piece : SkinPieces(0, -3)) {
         EXPECT_TRUE(piece.destination.IsEmpty());
     }
+}
+
+// Exactly: the window's pixels are read within a few levels.
+TEST(ButtonGeometry, TheFaceRunsFromWhiteDownToLavenderGrey) {
+    EXPECT_EQ(FaceGradientColours(false).top, (FaceColour{0xFF00, 0xFF00, 0xFF00, 0}));
+    EXPECT_EQ(FaceGradientColours(false).bottom, (FaceColour{0xC600, 0xC500, 0xD700, 0}));
 }
 
 TEST(ButtonGeometry, TheCaptionSitsTwentyTwipsAboveTheMiddle) {
