@@ -171,8 +171,7 @@ TEST(ButtonLook, ThePointerHasLeftUnlessTheControlItselfIsUnderIt) {
     EXPECT_TRUE(PointerHasLeft(&panel, &control, &form));
 }
 
-// Pieces at the dialog's sizes are checked on the window's pixels (Win32 tests); only sizes the
-// dialog never draws are checked here.
+// Pieces at the dialog's sizes are checked on the window's pixels (Win32 tests), smaller here.
 TEST(ButtonGeometry, AButtonSmallerThanTwoCornersSharesThemAndHasNoEdges) {
     const auto pieces = SkinPieces(7, 5);
     EXPECT_EQ(pieces[0], (SkinPiece{{0, 0, 3, 2}, {0, 0, 3, 2}}));
