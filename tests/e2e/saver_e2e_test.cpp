@@ -257,47 +257,11 @@ TEST_F(Saver, APreviewShowsInsideTheNamedHostUntilTheHostIsDestroyed) {
     }
 }
 
-// Makes the file at `path` immutable, which even Wine run by the superuser cannot write, until
-// the object goes. Wine runs a Unix program given by its Unix path but gives no handle to wait
-// on: the file's answer to an open for writing tells when the change is made.
-class ImmutableFile {
-public:
-    explicit ImmutableFile(const std::string& path) : path_(path) {
-        const auto unixFileName =
-            reinterpret_cast<char*(CDECL*)(const wchar_t*)>(reinterpret_cast<void*>(
-                GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
-        char* unixPath = unixFileName(Utf8ToWide(path).c_str());
-        unixPath_ = unixPath;
-        HeapFree(GetProcessHeap(), 0, unixPath);
-        made_ = change('+', false);
-    }
-    ~ImmutableFile() { change('-', true); }
-    bool made() const { return made_; }
-
-private:
-    bool change(char sign, bool writable) {
-        e2e::Process("Z:\\usr\\bin\\chattr " + std::string{sign} + "i \"" + unixPath_ + "\"");
-        return e2e::waitFor(
-                   [&] {
-                       HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                 OPEN_EXISTING, 0, nullptr);
-                       CloseHandle(file);
-                       return (file != INVALID_HANDLE_VALUE) == writable ? GetDesktopWindow()
-                                                                         : nullptr;
-                   },
-                   kTimeoutMs) != nullptr;
-    }
-    std::string path_;
-    std::string unixPath_;
-    bool made_ = false;
-};
-
 TEST_F(Saver, SetSavesOnAPressBegunOnItAndReleasedOverItOrSaysWhyItCannot) {
     const std::string ini = folder.file("Soravane.ini");
     const std::string before = std::string("[Section]\r\n") + kModeKey + "= 1\r\n";
     ASSERT_TRUE(writeWholeFile(ini, before));
-    std::optional<ImmutableFile> immutable(ini);
-    ASSERT_TRUE(immutable->made());
+    ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));  // never replaced
     HWND set = openDialog(folder);
     POINT background = {260, 235};  // below the panel, between the link and the buttons
     ClientToScreen(dialog, &background);
@@ -326,7 +290,7 @@ TEST_F(Saver, SetSavesOnAPressBegunOnItAndReleasedOverItOrSaysWhyItCannot) {
         EXPECT_EQ(readWholeFile(ini), before) << what;
     }
     EXPECT_FALSE(e2e::fileExists(ini + ".partial"));
-    immutable.reset();
+    SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
     e2e::clickWindow(set);
     EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
     EXPECT_EQ(setting(kModeKey), "2");  // the kind the dialog chose
