@@ -80,8 +80,8 @@ TEST(Flight, MovesAlongItsHeadingAndWrapsOnlyBeyondTheEdges) {
         world.jet = {c.x, 0, c.z, c.heading, 0, 0, c.speed};
         flyJet(world);
         // With 3.141 for pi, cos(90 degrees) is 0.0003: a hundredth is close enough.
-        EXPECT_NEAR(world.jet.x, c.newX, 0.01) << c.x << "," << c.z << " heading " << c.heading;
-        EXPECT_NEAR(world.jet.z, c.newZ, 0.01) << c.x << "," << c.z << " heading " << c.heading;
+        EXPECT_LT(std::hypot(world.jet.x - c.newX, world.jet.z - c.newZ), 0.01)
+            << c.x << "," << c.z << " heading " << c.heading;
     }
 }
 
@@ -219,8 +219,7 @@ TEST(Gunfire, BulletLeavesTheJetUpTo3DegreesOffWithTwoSpeedFactors) {
         EXPECT_EQ(
             std::tuple(bullet.active, bullet.exploding, bullet.x, bullet.y, bullet.z, bullet.drop),
             std::tuple(1, 0, 5, 6, 7, 0));
-        EXPECT_NEAR(bullet.vx, c.vx, 0.01) << c.heading;
-        EXPECT_NEAR(bullet.vz, c.vz, 0.01) << c.heading;
+        EXPECT_LT(std::hypot(bullet.vx - c.vx, bullet.vz - c.vz), 0.01) << c.heading;
     }
 }
 
@@ -267,10 +266,9 @@ TEST(Smoke, PuffGrowsAndFadesForItsHundredFramesThenItsRecordIsFree) {
     agePuff(puff);
     EXPECT_EQ(std::tuple(puff.life, puff.size, puff.red, puff.green, puff.blue),
               std::tuple(99, 0.02f, 0.98f, 0.98f, 0.98f));
-    for (int frame = 2; frame < 100; ++frame) {
+    for (int frame = 1; frame < 100; ++frame) {
         agePuff(puff);
     }
-    agePuff(puff);
     EXPECT_EQ(puff.life, -1);
 }
 
