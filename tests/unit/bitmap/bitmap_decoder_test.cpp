@@ -103,18 +103,8 @@ const Case kCases[] = {
     {"4 bits use 16 colours", None, Bmp(2, 1, 4, {0xF3, 0, 0, 0}, C), {C[15], C[3]}},
     {"past the table", None, Bmp(4, 1, 8, {0, 1, 2, 255}, {W, 0xFF00}).used(2), {W, 0xFF00, 0, 0}},
     {"8 bits with 10 colours", ConversionError, Bmp(1, 1, 8, kZeros, std::vector<uint32_t>(10))},
-    // Run-length streams: skipped and unreached pixels stay black, long runs are clipped.
-    {"RLE8 runs literals delta",
-     None,
-     Bmp(4, 3, 8, {3, 1, 0, 3, 2, 2, 1, 0, 0, 0, 0, 2, 1, 1, 1, 2, 0, 1}, {0xFF, W, 0x222222})
-         .used(3)
-         .rle(1),
-     {W, W, W, 0x222222, 0, 0, 0, 0, 0, 0x222222, 0, 0}},
-    {"RLE4 odd literal then a run",
-     None,
-     Bmp(6, 1, 4, {0, 5, 0x12, 0x34, 0x50, 0, 1, 0x66, 0, 1}, C).rle(2),
-     {C[1], C[2], C[3], C[4], C[5], C[6]}},
-    {"RLE8 ended by its end code", None, rle8({4, 0, 0, 0, 4, 0, 0, 1}), {W, W, W, W, W, W, W, W}},
+    // Run-length streams: long runs are clipped, streams cut short or running past the end refused.
+    {"RLE8 clipped, end code", None, rle8({4, 0, 0, 0, 5, 0, 0, 1}), {W, W, W, W, W, W, W, W}},
     {"RLE8 ended with the top row", None, rle8({4, 0, 0, 0, 4, 0, 0, 0}), {W, W, W, W, W, W, W, W}},
     {"RLE8 stopping in the bottom row", ConversionError, rle8({4, 0})},
     {"RLE8 literal past the end", ConversionError, rle8({4, 0, 0, 0, 0, 5, 0, 0})},
@@ -123,10 +113,7 @@ const Case kCases[] = {
      rle8({4, 0, 0, 0, 4, 0, 0, 1}).rle(1, 4)},
     // Spoilt headers (beyond the suite's bad files).
     {"width 0", ConversionError, Bmp(0, 1, 24, kZeros)},
-    {"24-bit bit fields", ConversionError, Bmp(1, 1, 24, kZeros).bitfields({255, 255, 255})},
-    {"bits a byte short", ConversionError, Bmp(2, 2, 24, Bytes(15))},
     {"masks cut off", ConversionError, Bmp(1, 1, 16, {}).bitfields().bare()},
-    {"RLE8 18,900 x 18,900", OutOfMemory, Bmp(18900, 18900, 8, {0, 1}, {W}).used(1).rle(1)},
     // Files too short for their headers.
     {"3 bytes", UnknownFormat, Bmp(1, 1, 24, kZeros).bare().cut(3)},
     {"info header cut", ConversionError, Bmp(1, 1, 24, kZeros).cut(14 + 16)},
