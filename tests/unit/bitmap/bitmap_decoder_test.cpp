@@ -24,9 +24,7 @@ struct Bmp {
         : width(w), height(h), bitCount(depth), colours(std::move(table)), bits(std::move(b)) {}
 
     Bmp& bare() { return fileHeader = false, *this; }  // no 14-byte "BM" header
-    Bmp& rle(uint32_t kind, uint32_t size = 0) {
-        return compression = kind, imageSize = size, *this;
-    }
+    Bmp& rle(uint32_t kind, uint32_t n = 0) { return compression = kind, imageSize = n, *this; }
     Bmp& bitfields(std::vector<uint32_t> m = {}) { return compression = 3, masks = m, *this; }
     Bmp& used(uint32_t count) { return coloursUsed = count, *this; }
     Bmp& cut(size_t size) { return length = size, *this; }  // the file's first bytes
@@ -77,13 +75,9 @@ void PrintTo(const Case& c, std::ostream* out) {
 }
 
 // 16 colours that all differ, so that a table read too long or too short shows.
-const std::vector<uint32_t> C = [] {
-    std::vector<uint32_t> colours;
-    for (uint32_t i = 0; i < 16; ++i) {
-        colours.push_back(i << 16 | (255 - i) << 8 | 0x40);
-    }
-    return colours;
-}();
+const std::vector<uint32_t> C = {0x00FF40, 0x01FE40, 0x02FD40, 0x03FC40, 0x04FB40, 0x05FA40,
+                                 0x06F940, 0x07F840, 0x08F740, 0x09F640, 0x0AF540, 0x0BF440,
+                                 0x0CF340, 0x0DF240, 0x0EF140, 0x0FF040};
 const Bytes kZeros(4);
 const uint32_t W = 0xFFFFFF;
 
