@@ -138,9 +138,9 @@ TEST_F(SceneDrawing, BillboardIsATexturedDiamondFacingTheEyeAddedToThePicture) {
         drawBillboard(world, {0, 0, 0}, 1, 0.25f, 0.5f, 0, 0, 500, 0, kExplosionTexture);
     }
     EXPECT_EQ(at(0.5, 0), (Rgb{128, 255, 0}));
-    GLfloat depth = 0;  // at that pixel: the billboard wrote none
+    GLfloat depth = 0;  // at that pixel: the billboard wrote none, and it turned blending off
     glReadPixels(40, 32, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
-    EXPECT_EQ(depth, 1);
+    EXPECT_EQ(std::tuple(depth, on(GL_BLEND)), std::tuple(1, false));
 }
 
 TEST_F(SceneDrawing, SmokeAndExplosionsAddTheirColoursAndAge) {

@@ -79,11 +79,12 @@ const std::vector<uint32_t> C = {0x00FF40, 0x01FE40, 0x02FD40, 0x03FC40, 0x04FB4
                                  0x06F940, 0x07F840, 0x08F740, 0x09F640, 0x0AF540, 0x0BF440,
                                  0x0CF340, 0x0DF240, 0x0EF140, 0x0FF040};
 const Bytes kZeros(4);
-const uint32_t W = 0xFFFFFF;
+const uint32_t W = 0xFFFFFF, G = 0x222222;
 
-// A 4 x 2 run-length picture of one white colour.
-Bmp rle8(Bytes stream) {
-    return Bmp(4, 2, 8, std::move(stream), {W}).used(1).rle(1);
+// A 4-wide run-length picture, by default of 2 rows and one white colour.
+Bmp rle8(Bytes stream, uint32_t height = 2, std::vector<uint32_t> colours = {W}) {
+    const auto used = static_cast<uint32_t>(colours.size());
+    return Bmp(4, height, 8, std::move(stream), std::move(colours)).used(used).rle(1);
 }
 
 const Case kCases[] = {
@@ -97,7 +98,11 @@ const Case kCases[] = {
     {"4 bits use 16 colours", None, Bmp(2, 1, 4, {0xF3, 0, 0, 0}, C), {C[15], C[3]}},
     {"past the table", None, Bmp(4, 1, 8, {0, 1, 2, 255}, {W, 0xFF00}).used(2), {W, 0xFF00, 0, 0}},
     {"8 bits with 10 colours", ConversionError, Bmp(1, 1, 8, kZeros, std::vector<uint32_t>(10))},
-    // Run-length streams: long runs are clipped, streams cut short or running past the end refused.
+    // Run-length streams: skipped and unreached pixels stay black, long runs are clipped.
+    {"RLE8 gaps",
+     None,
+     rle8({3, 1, 0, 3, 2, 2, 1, 0, 0, 0, 0, 2, 1, 1, 1, 2, 0, 1}, 3, {0xFF, W, G}),
+     {W, W, W, G, 0, 0, 0, 0, 0, G, 0, 0}},
     {"RLE8 clipped, end code", None, rle8({4, 0, 0, 0, 5, 0, 0, 1}), {W, W, W, W, W, W, W, W}},
     {"RLE8 ended with the top row", None, rle8({4, 0, 0, 0, 4, 0, 0, 0}), {W, W, W, W, W, W, W, W}},
     {"RLE8 stopping in the bottom row", ConversionError, rle8({4, 0})},
@@ -107,6 +112,7 @@ const Case kCases[] = {
      rle8({4, 0, 0, 0, 4, 0, 0, 1}).rle(1, 4)},
     // Spoilt headers (beyond the suite's bad files).
     {"width 0", ConversionError, Bmp(0, 1, 24, kZeros)},
+    {"24-bit bit fields", ConversionError, Bmp(1, 1, 24, kZeros).bitfields({255, 255, 255})},
     {"masks cut off", ConversionError, Bmp(1, 1, 16, {}).bitfields().bare()},
     // Files too short for their headers.
     {"3 bytes", UnknownFormat, Bmp(1, 1, 24, kZeros).bare().cut(3)},

@@ -52,10 +52,9 @@ TEST(WorldStart, JetFromTheRunTimesFirstDrawsEyeAboveItGridAndNothingFlying) {
     EXPECT_EQ(std::tuple(world.eye.x, world.eye.y, world.eye.z), std::tuple(jet.x, 14, jet.z));
     const Vector3& point = world.groundPoints[1][0];  // rows run along x, columns along z
     EXPECT_EQ(std::tuple(point.x, point.y, point.z), std::tuple(-7936, 0, -8192));
-    EXPECT_TRUE(std::all_of(std::begin(world.bullets), std::end(world.bullets),
-                            [](const Bullet& b) { return b.active + b.exploding == 0; }));
-    EXPECT_TRUE(std::all_of(std::begin(world.smokePuffs), std::end(world.smokePuffs),
-                            [](const SmokePuff& puff) { return puff.life == -1; }));
+    EXPECT_TRUE(
+        std::ranges::all_of(world.bullets, [](Bullet b) { return !b.active && !b.exploding; }));
+    EXPECT_TRUE(std::ranges::all_of(world.smokePuffs, [](SmokePuff p) { return p.life == -1; }));
 }
 
 TEST(VectorMaths, CrossProduct) {
