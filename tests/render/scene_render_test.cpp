@@ -35,8 +35,7 @@ void PrintTo(Rgb c, std::ostream* out) {
 
 namespace {
 
-// A context of 64 x 64 pixels with a 16-bit depth buffer like the scene's pixel format,
-// current on the test's thread.
+// A 64 x 64 context with a 16-bit depth buffer like the scene's, current on the test's thread.
 class RenderTest : public testing::Test {
 protected:
     ~RenderTest() override { OSMesaDestroyContext(context_); }
