@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,7 @@ struct Bmp {
         : width(w), height(h), bitCount(depth), colours(std::move(table)), bits(std::move(b)) {}
 
     Bmp& bare() { return fileHeader = false, *this; }  // no 14-byte "BM" header
-    Bmp& rle(uint32_t kind, uint32_t size = 0) {
-        return compression = kind, imageSize = size, *this;
-    }
+    Bmp& rle(uint32_t kind, uint32_t n = 0) { return compression = kind, imageSize = n, *this; }
     Bmp& bitfields(std::vector<uint32_t> m = {}) { return compression = 3, masks = m, *this; }
     Bmp& used(uint32_t count) { return coloursUsed = count, *this; }
     Bmp& cut(size_t size) { return length = size, *this; }  // the file's first bytes
@@ -39,42 +38,27 @@ struct Bmp {
     size_t length = SIZE_MAX;
 };
 
-std::vector<uint8_t> buildBitmap(const Bmp& bitmap) {
-    // An info header (its size, width, height, one plane and the bit count, compression, image
-    // size, 2835 pixels a metre both ways, colours used and important), masks and colours.
-    const uint32_t planesAndBitCount = 1 | bitmap.bitCount << 16;
-    std::vector<uint32_t> header = {40,
-                                    bitmap.width,
-                                    bitmap.height,
-                                    planesAndBitCount,
-                                    bitmap.compression,
-                                    bitmap.imageSize,
-                                    2835,
-                                    2835,
-                                    bitmap.coloursUsed,
-                                    0};
-    header.insert(header.end(), bitmap.masks.begin(), bitmap.masks.end());
-    header.insert(header.end(), bitmap.colours.begin(), bitmap.colours.end());
-    std::vector<uint8_t> file;
-    const auto put = [&file](uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) {
-            file.push_back(static_cast<uint8_t>(value >> (8 * i)));
+std::vector<uint8_t> buildBitmap(const Bmp& b) {
+    // A file header ("BM", the file's size, 0, the offset of the bits), an info header (its size,
+    // width, height, one plane and the bit count, compression, image size, 2835 pixels a metre
+    // both ways, colours used and important), masks and colours, and the bits.
+    const auto offset = static_cast<uint32_t>(54 + 4 * (b.masks.size() + b.colours.size()));
+    const uint32_t size = offset + static_cast<uint32_t>(b.bits.size());
+    const std::vector<uint32_t> words[] = {
+        {size, 0, offset, 40, b.width, b.height, 1 | b.bitCount << 16, b.compression},
+        {b.imageSize, 2835, 2835, b.coloursUsed, 0},
+        b.masks,
+        b.colours};
+    std::vector<uint8_t> file = {'B', 'M'};
+    for (const uint32_t word : words | std::views::join) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            file.push_back(static_cast<uint8_t>(word >> shift));
         }
-    };
-    if (bitmap.fileHeader) {
-        const uint32_t offset = 14 + 4 * static_cast<uint32_t>(header.size());
-        file = {'B', 'M'};
-        put(offset + static_cast<uint32_t>(bitmap.bits.size()), 4);
-        put(0, 4);
-        put(offset, 4);
     }
-    for (const uint32_t value : header) {
-        put(value, 4);
-    }
-    file.insert(file.end(), bitmap.bits.begin(), bitmap.bits.end());
+    file.insert(file.end(), b.bits.begin(), b.bits.end());
+    file.erase(file.begin(), file.begin() + (b.fileHeader ? 0 : 14));
     // A fresh vector of exactly the bytes kept, so that AddressSanitizer sees any read past them.
-    return {file.begin(),
-            file.begin() + static_cast<ptrdiff_t>(std::min(file.size(), bitmap.length))};
+    return {file.begin(), file.begin() + static_cast<ptrdiff_t>(std::min(file.size(), b.length))};
 }
 
 using enum BitmapError;
@@ -91,19 +75,16 @@ void PrintTo(const Case& c, std::ostream* out) {
 }
 
 // 16 colours that all differ, so that a table read too long or too short shows.
-const std::vector<uint32_t> C = [] {
-    std::vector<uint32_t> colours;
-    for (uint32_t i = 0; i < 16; ++i) {
-        colours.push_back(i << 16 | (255 - i) << 8 | 0x40);
-    }
-    return colours;
-}();
+const std::vector<uint32_t> C = {0x00FF40, 0x01FE40, 0x02FD40, 0x03FC40, 0x04FB40, 0x05FA40,
+                                 0x06F940, 0x07F840, 0x08F740, 0x09F640, 0x0AF540, 0x0BF440,
+                                 0x0CF340, 0x0DF240, 0x0EF140, 0x0FF040};
 const Bytes kZeros(4);
-const uint32_t W = 0xFFFFFF;
+const uint32_t W = 0xFFFFFF, G = 0x222222;
 
-// A 4 x 2 run-length picture of one white colour.
-Bmp rle8(Bytes stream) {
-    return Bmp(4, 2, 8, std::move(stream), {W}).used(1).rle(1);
+// A 4-wide run-length picture, by default of 2 rows and one white colour.
+Bmp rle8(Bytes stream, uint32_t height = 2, std::vector<uint32_t> colours = {W}) {
+    const auto used = static_cast<uint32_t>(colours.size());
+    return Bmp(4, height, 8, std::move(stream), std::move(colours)).used(used).rle(1);
 }
 
 const Case kCases[] = {
@@ -115,23 +96,14 @@ const Case kCases[] = {
      {0xFF0000, 0x00FF00, 0x008200}},  // 6-bit 32 rounds to 130
     // Colour tables.
     {"4 bits use 16 colours", None, Bmp(2, 1, 4, {0xF3, 0, 0, 0}, C), {C[15], C[3]}},
-    {"indices past the table",
-     None,
-     Bmp(4, 1, 8, {0, 1, 2, 255}, {W, 0x00FF00}).used(2),
-     {W, 0x00FF00, 0, 0}},
+    {"past the table", None, Bmp(4, 1, 8, {0, 1, 2, 255}, {W, 0xFF00}).used(2), {W, 0xFF00, 0, 0}},
     {"8 bits with 10 colours", ConversionError, Bmp(1, 1, 8, kZeros, std::vector<uint32_t>(10))},
     // Run-length streams: skipped and unreached pixels stay black, long runs are clipped.
-    {"RLE8 runs literals delta",
+    {"RLE8 gaps",
      None,
-     Bmp(4, 3, 8, {3, 1, 0, 3, 2, 2, 1, 0, 0, 0, 0, 2, 1, 1, 1, 2, 0, 1}, {0xFF, W, 0x222222})
-         .used(3)
-         .rle(1),
-     {W, W, W, 0x222222, 0, 0, 0, 0, 0, 0x222222, 0, 0}},
-    {"RLE4 odd literal then a run",
-     None,
-     Bmp(6, 1, 4, {0, 5, 0x12, 0x34, 0x50, 0, 1, 0x66, 0, 1}, C).rle(2),
-     {C[1], C[2], C[3], C[4], C[5], C[6]}},
-    {"RLE8 ended by its end code", None, rle8({4, 0, 0, 0, 4, 0, 0, 1}), {W, W, W, W, W, W, W, W}},
+     rle8({3, 1, 0, 3, 2, 2, 1, 0, 0, 0, 0, 2, 1, 1, 1, 2, 0, 1}, 3, {0xFF, W, G}),
+     {W, W, W, G, 0, 0, 0, 0, 0, G, 0, 0}},
+    {"RLE8 clipped, end code", None, rle8({4, 0, 0, 0, 5, 0, 0, 1}), {W, W, W, W, W, W, W, W}},
     {"RLE8 ended with the top row", None, rle8({4, 0, 0, 0, 4, 0, 0, 0}), {W, W, W, W, W, W, W, W}},
     {"RLE8 stopping in the bottom row", ConversionError, rle8({4, 0})},
     {"RLE8 literal past the end", ConversionError, rle8({4, 0, 0, 0, 0, 5, 0, 0})},
@@ -141,9 +113,7 @@ const Case kCases[] = {
     // Spoilt headers (beyond the suite's bad files).
     {"width 0", ConversionError, Bmp(0, 1, 24, kZeros)},
     {"24-bit bit fields", ConversionError, Bmp(1, 1, 24, kZeros).bitfields({255, 255, 255})},
-    {"bits a byte short", ConversionError, Bmp(2, 2, 24, Bytes(15))},
     {"masks cut off", ConversionError, Bmp(1, 1, 16, {}).bitfields().bare()},
-    {"RLE8 18,900 x 18,900", OutOfMemory, Bmp(18900, 18900, 8, {0, 1}, {W}).used(1).rle(1)},
     // Files too short for their headers.
     {"3 bytes", UnknownFormat, Bmp(1, 1, 24, kZeros).bare().cut(3)},
     {"info header cut", ConversionError, Bmp(1, 1, 24, kZeros).cut(14 + 16)},

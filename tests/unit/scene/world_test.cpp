@@ -52,10 +52,9 @@ TEST(WorldStart, JetFromTheRunTimesFirstDrawsEyeAboveItGridAndNothingFlying) {
     EXPECT_EQ(std::tuple(world.eye.x, world.eye.y, world.eye.z), std::tuple(jet.x, 14, jet.z));
     const Vector3& point = world.groundPoints[1][0];  // rows run along x, columns along z
     EXPECT_EQ(std::tuple(point.x, point.y, point.z), std::tuple(-7936, 0, -8192));
-    EXPECT_TRUE(std::all_of(std::begin(world.bullets), std::end(world.bullets),
-                            [](const Bullet& b) { return b.active + b.exploding == 0; }));
-    EXPECT_TRUE(std::all_of(std::begin(world.smokePuffs), std::end(world.smokePuffs),
-                            [](const SmokePuff& puff) { return puff.life == -1; }));
+    EXPECT_TRUE(
+        std::ranges::all_of(world.bullets, [](Bullet b) { return !b.active && !b.exploding; }));
+    EXPECT_TRUE(std::ranges::all_of(world.smokePuffs, [](SmokePuff p) { return p.life == -1; }));
 }
 
 TEST(VectorMaths, CrossProduct) {
@@ -80,8 +79,8 @@ TEST(Flight, MovesAlongItsHeadingAndWrapsOnlyBeyondTheEdges) {
         world.jet = {c.x, 0, c.z, c.heading, 0, 0, c.speed};
         flyJet(world);
         // With 3.141 for pi, cos(90 degrees) is 0.0003: a hundredth is close enough.
-        EXPECT_NEAR(world.jet.x, c.newX, 0.01) << c.x << "," << c.z << " heading " << c.heading;
-        EXPECT_NEAR(world.jet.z, c.newZ, 0.01) << c.x << "," << c.z << " heading " << c.heading;
+        EXPECT_LT(std::hypot(world.jet.x - c.newX, world.jet.z - c.newZ), 0.01)
+            << c.x << "," << c.z << " heading " << c.heading;
     }
 }
 
@@ -219,8 +218,7 @@ TEST(Gunfire, BulletLeavesTheJetUpTo3DegreesOffWithTwoSpeedFactors) {
         EXPECT_EQ(
             std::tuple(bullet.active, bullet.exploding, bullet.x, bullet.y, bullet.z, bullet.drop),
             std::tuple(1, 0, 5, 6, 7, 0));
-        EXPECT_NEAR(bullet.vx, c.vx, 0.01) << c.heading;
-        EXPECT_NEAR(bullet.vz, c.vz, 0.01) << c.heading;
+        EXPECT_LT(std::hypot(bullet.vx - c.vx, bullet.vz - c.vz), 0.01) << c.heading;
     }
 }
 
@@ -267,10 +265,9 @@ TEST(Smoke, PuffGrowsAndFadesForItsHundredFramesThenItsRecordIsFree) {
     agePuff(puff);
     EXPECT_EQ(std::tuple(puff.life, puff.size, puff.red, puff.green, puff.blue),
               std::tuple(99, 0.02f, 0.98f, 0.98f, 0.98f));
-    for (int frame = 2; frame < 100; ++frame) {
+    for (int frame = 1; frame < 100; ++frame) {
         agePuff(puff);
     }
-    agePuff(puff);
     EXPECT_EQ(puff.life, -1);
 }
 
