@@ -41,10 +41,7 @@ bool WriteProfileValue(std::string_view section, std::string_view key, std::stri
                        std::string_view file) {
     const std::string sectionText(section);
     const std::string keyText(key);
-    std::optional<std::string> valueText = ExactAnsi(value);
-    if (!valueText) {
-        valueText = AnsiPath(value);
-    }
+    const std::optional<std::string> valueText = AnsiPath(value);  // exact, or a short path
     const std::optional<std::string> fileName = AnsiPath(file);
     return valueText && fileName &&
            WritePrivateProfileStringA(sectionText.c_str(), keyText.c_str(), valueText->c_str(),

@@ -18,18 +18,20 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
     return wide;
 }
 
-std::string FromWide(UINT codePage, std::wstring_view text) {
+// `lost`, when given, tells whether a letter had no exact form in the code page (`flags`
+// WC_NO_BEST_FIT_CHARS keeps look-alikes out); CP_UTF8 takes neither.
+std::string FromWide(UINT codePage, std::wstring_view text, DWORD flags = 0, BOOL* lost = nullptr) {
     if (text.empty()) {
         return {};
     }
     const int length = static_cast<int>(text.size());
     const int byteLength =
-        WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, nullptr, lost);
     if (byteLength <= 0) {
         return {};
     }
     std::string bytes(static_cast<std::size_t>(byteLength), '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), length, bytes.data(), byteLength, nullptr,
+    WideCharToMultiByte(codePage, flags, text.data(), length, bytes.data(), byteLength, nullptr,
                         nullptr);
     return bytes;
 }
@@ -44,10 +46,6 @@ std::string WideToUtf8(std::wstring_view text) {
     return FromWide(CP_UTF8, text);
 }
 
-std::string Utf8ToAnsi(std::string_view text) {
-    return FromWide(CP_ACP, ToWide(CP_UTF8, text));
-}
-
 std::string AnsiToUtf8(std::string_view text) {
     return FromWide(CP_UTF8, ToWide(CP_ACP, text));
 }
@@ -57,15 +55,10 @@ std::optional<std::string> ExactAnsi(std::string_view text) {
     if (wide.empty() || GetACP() == CP_UTF8) {
         return std::string(text);  // UTF-8 as the ANSI code page holds every letter
     }
-    const int length = static_cast<int>(wide.size());
     BOOL lost = FALSE;
-    const int byteLength = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length,
-                                               nullptr, 0, nullptr, &lost);
-    if (byteLength <= 0 || lost != FALSE) {
+    std::string bytes = FromWide(CP_ACP, wide, WC_NO_BEST_FIT_CHARS, &lost);
+    if (bytes.empty() || lost != FALSE) {
         return std::nullopt;
     }
-    std::string bytes(static_cast<std::size_t>(byteLength), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, bytes.data(), byteLength,
-                        nullptr, &lost);
     return bytes;
 }

@@ -10,9 +10,8 @@
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);
 
-// To and from the ANSI code page (CP_ACP): code page 932 on the Japanese systems the saver is
-// made for, so Japanese file names survive there.
-std::string Utf8ToAnsi(std::string_view text);
+// From the ANSI code page (CP_ACP): code page 932 on the Japanese systems the saver is made
+// for, so Japanese file names survive there.
 std::string AnsiToUtf8(std::string_view text);
 
 // `text` in the ANSI code page when the code page holds every letter exactly; nothing when a
