@@ -1,10 +1,10 @@
 #include "scene/scene_start.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include "contract/work_folder.h"
 #include "scene/scene_reset.h"
+#include "scene/sky_dome.h"
 
 SnapshotPaths workFolderSnapshotPaths() {
     return {contract::kSkyBitmapPath, contract::kGroundBitmapPath, contract::kSmokeBitmapPath};
@@ -34,17 +34,11 @@ bool initScene(World& world, MeshModel& model, const SnapshotPaths& paths) {
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     glEnable(GL_LIGHT0);  // lighting itself is enabled only around the jet
 
-    world.skyQuadric = gluNewQuadric();
-    if (world.skyQuadric != nullptr) {
-        gluQuadricNormals(world.skyQuadric, GLU_SMOOTH);
-        gluQuadricTexture(world.skyQuadric, GL_TRUE);
-    }
+    world.skyDomeList = buildSkyDome();
     return true;
 }
 
 void releaseScene(World& world) {
-    if (world.skyQuadric != nullptr) {
-        gluDeleteQuadric(world.skyQuadric);
-        world.skyQuadric = nullptr;
-    }
+    deleteSkyDome(world.skyDomeList);
+    world.skyDomeList = 0;
 }

@@ -18,8 +18,6 @@
 #include "scene/crt_random.h"
 #include "scene/vector3.h"
 
-class GLUquadric;
-
 // 3.141, not pi to full precision: the world's every degree-to-radian conversion uses it.
 inline constexpr double kDegreesToRadians = 3.141 / 180;
 
@@ -84,7 +82,7 @@ struct World {
     SmokePuff smokePuffs[kSmokePuffCount];
     Vector3 groundPoints[kGroundPointsPerSide][kGroundPointsPerSide];  // [row][column]
     uint32_t textures[kTextureSlotCount] = {};
-    GLUquadric* skyQuadric = nullptr;
-    int32_t burstFrames = 0;  // frames left in the current gunfire burst
-    CrtRandom random;         // every random draw of the world comes from here
+    uint32_t skyDomeList = 0;  // the display list of the sky (sky_dome.h)
+    int32_t burstFrames = 0;   // frames left in the current gunfire burst
+    CrtRandom random;          // every random draw of the world comes from here
 };

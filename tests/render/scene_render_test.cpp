@@ -122,7 +122,7 @@ private:
 
 TEST_F(SceneDrawing, BillboardIsATexturedDiamondFacingTheEyeAddedToThePicture) {
     lookDown(0, 0, 4);
-    drawBillboard(world, {0, 0, 0}, 1, 1, 1, 1, 0, 500, 0, kGroundTexture);
+    BillboardBatch(world, kGroundTexture, world.eye).add({0, 0, 0}, 1, 1, 1, 1);
     // Its corners lie 1 from the centre on the axes facing the eye; the ground picture's
     // bottom left quadrant shows at +x, its bottom right at +z.
     EXPECT_EQ(
@@ -133,8 +133,10 @@ TEST_F(SceneDrawing, BillboardIsATexturedDiamondFacingTheEyeAddedToThePicture) {
     lookDown(0, 0, 4);
     glEnable(GL_BLEND);
     glEnable(GL_TEXTURE_2D);
-    for (int i = 0; i < 2; ++i) {
-        drawBillboard(world, {0, 0, 0}, 1, 0.25f, 0.5f, 0, 0, 500, 0, kExplosionTexture);
+    {
+        BillboardBatch explosions(world, kExplosionTexture, world.eye);
+        explosions.add({0, 0, 0}, 1, 0.25f, 0.5f, 0);
+        explosions.add({0, 0, 0}, 1, 0.25f, 0.5f, 0);
     }
     EXPECT_EQ(at(0.5, 0), (Rgb{128, 255, 0}));
     GLfloat depth = 0;  // at that pixel: the billboard wrote none, and it turned blending off
@@ -172,18 +174,22 @@ TEST_F(SceneDrawing, GroundShowsTheSnapshotOnEachCellUpToItsFarCorner) {
               (std::vector{kRed, kGreen, kMagenta, kYellow, Rgb{}, Rgb{}, Rgb{}}));
 }
 
-TEST_F(SceneDrawing, SkyIsADomeAroundTheGroundBelowTheEye) {
+TEST_F(SceneDrawing, SkyIsADomeOverTheGroundBelowTheEye) {
     world.eye = {40, 900, -30};
-    // Degrees above the horizontal, and whether the sky picture's cyan top rows show there.
-    for (const auto& [elevation, topRows] : {std::pair{60, false}, {-60, false}, {-80, true}}) {
+    // Degrees above the horizontal, and whether the dome shows there: 30 degrees down from
+    // 900 up, the dome over the ground below the eye is met 362 above the ground; 80 down,
+    // only the ground's place, left clear.
+    for (const auto& [elevation, shown] : {std::pair{60, true}, {-30, true}, {-80, false}}) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glLoadIdentity();
         const double angle = elevation * 3.14159 / 180;
         gluLookAt(40, 900, -30, 40 + std::cos(angle), 900 + std::sin(angle), -30, 0, 1, 0);
         glColor3f(1, 0, 0);
         drawSky(world);
+        // The dome shows the lower half of the sky picture, blue: its cyan top rows would lie
+        // below the ground.
         const Rgb c = pixel(32, 32);
-        EXPECT_TRUE(topRows ? c.g > 200 : c.g < 128) << elevation << ": " << +c.g;
+        EXPECT_TRUE(shown ? c.b > 200 && c.g < 128 : c == Rgb{}) << elevation << ": " << +c.g;
     }
 }
 
