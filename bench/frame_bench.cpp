@@ -1,11 +1,16 @@
 // Frame time of the scene at 1024 x 768, drawn offscreen by Mesa (llvmpipe), split by step.
 //
 // Prints the mean milliseconds per frame of each step of a frame (camera and sky, ground,
-// flight and jet, smoke, bullets), of the whole renderFrame, and of a frame that only clears
-// and finishes (the floor: what the buffer itself costs). Every step ends with glFinish so
-// that Mesa's deferred rendering is charged to the step that asked for it.
+// flight and jet, smoke, bullets) and of a frame that only clears and finishes (the floor:
+// what the buffer itself costs); every step ends with glFinish so that Mesa's deferred
+// rendering is charged to the step that asked for it. Then the median of the whole renderFrame
+// against the median of one full-screen textured pass of the ground picture, the least a frame
+// showing a textured ground and sky can cost, and their ratio. Last, the CPU time the scene
+// takes running at a display's refresh rate, each frame started on the next refresh as a
+// swap that waits for it would: the process's CPU time (Mesa's threads included) per second.
 //
-//   frame_bench [frames]      (default 300; the world runs from its usual start)
+//   frame_bench [frames] [refresh Hz]      (default 300 and 60; the world runs from its usual
+//                                           start)
 #include <GL/osmesa.h>
 
 #include <GL/gl.h>
@@ -14,8 +19,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "scene/flight.h"
@@ -100,6 +107,45 @@ void drawFullScreenTexture(uint32_t texture) {
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
+}
+
+double processCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1000 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+struct RunningCost {
+    double seconds = 0;
+    double cpuMs = 0;
+    int framesDrawn = 0;
+    int refreshesMissed = 0;  // refreshes that came while a frame was still being drawn
+};
+
+// Frames drawn one per refresh for `seconds`, sleeping between them, as the scene's loop does
+// when its buffer swap waits for the display.
+RunningCost runAtRefreshRate(World& world, const MeshModel& model, int refreshHz, int seconds) {
+    const auto period = std::chrono::nanoseconds(1'000'000'000 / refreshHz);
+    RunningCost cost;
+    const double cpuStart = processCpuMs();
+    const auto start = Clock::now();
+    auto nextRefresh = start + period;
+    for (int frame = 0; frame < refreshHz * seconds; ++frame) {
+        renderFrame(world, model);
+        glFinish();
+        world.eye.y += 0.1;
+        ++cost.framesDrawn;
+        const auto now = Clock::now();
+        while (nextRefresh < now) {  // a late frame waits for the refresh after
+            nextRefresh += period;
+            ++cost.refreshesMissed;
+        }
+        std::this_thread::sleep_until(nextRefresh);
+        nextRefresh += period;
+    }
+    cost.cpuMs = processCpuMs() - cpuStart;
+    cost.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return cost;
 }
 
 // A desktop-like picture of the screen's size for the ground.
@@ -197,6 +243,16 @@ int main(int argc, char** argv) {
     std::printf("  %-28s %8.3f ms (median)\n", "one full-screen textured pass", passMedian);
     std::printf("  renderFrame rate: %.1f frames/s\n", 1000.0 / frameMedian);
     std::printf("  renderFrame / textured pass: %.2f\n", frameMedian / passMedian);
+
+    const int refreshHz = argc > 2 ? std::max(1, std::atoi(argv[2])) : 60;
+    const RunningCost running = runAtRefreshRate(world, model, refreshHz, 5);
+    std::printf("  running at %d Hz for %.1f s: %d frames drawn, %d refreshes missed\n", refreshHz,
+                running.seconds, running.framesDrawn, running.refreshesMissed);
+    std::printf(
+        "  CPU time while running: %.0f ms per second (%.0f%% of one core), %.2f ms per "
+        "frame\n",
+        running.cpuMs / running.seconds, running.cpuMs / running.seconds / 10,
+        running.cpuMs / running.framesDrawn);
 
     OSMesaDestroyContext(context);
     return 0;
