@@ -118,6 +118,16 @@ void holdAndRelease(INPUT down, INPUT up) {
     SendInput(1, &up, sizeof up);
 }
 
+// The mouse itself: moved to `at` on the screen, with `buttons` (MOUSEEVENTF_ flags) after.
+void mouse(POINT at, DWORD buttons) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    SendInput(1, &input, sizeof input);
+}
+
 }  // namespace
 
 void pressKey(WORD virtualKey, WORD heldKey) {
@@ -133,34 +143,17 @@ void pressKey(WORD virtualKey, WORD heldKey) {
     SendInput(heldKey != 0 ? 1 : 0, &held[1], sizeof held[1]);
 }
 
-POINT centreOf(HWND window) {
+void clickWindow(HWND window) {
     RECT onScreen = {};
     GetWindowRect(window, &onScreen);
-    return {(onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2};
-}
-
-// The mouse itself: moved to `at` on the screen, with `buttons` (MOUSEEVENTF_ flags) after.
-void mouse(POINT at, DWORD buttons) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
-    SendInput(1, &input, sizeof input);
-}
-
-void pressAndRelease(POINT pressAt, POINT releaseAt) {
-    mouse({pressAt.x + 1, pressAt.y}, 0);  // moving onto the spot, as a hand does
-    mouse(pressAt, 0);
+    const POINT at = {(onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2};
+    mouse({at.x + 1, at.y}, 0);  // moving onto the spot, as a hand does
+    mouse(at, 0);
     Sleep(200);  // a button notices the pointer over it
-    mouse(pressAt, MOUSEEVENTF_LEFTDOWN);
+    mouse(at, MOUSEEVENTF_LEFTDOWN);
     Sleep(100);
-    mouse(releaseAt, 0);
-    mouse(releaseAt, MOUSEEVENTF_LEFTUP);
-}
-
-void clickWindow(HWND window) {
-    pressAndRelease(centreOf(window), centreOf(window));
+    mouse(at, 0);
+    mouse(at, MOUSEEVENTF_LEFTUP);
 }
 
 void settle(HWND window) {

@@ -55,10 +55,6 @@ DisplayMode currentDisplayMode();
 // Presses a key for 100 ms and releases it, as the keyboard would (to the foreground window),
 // with `heldKey` (VK_MENU: Alt) held around the press unless it is 0.
 void pressKey(WORD virtualKey, WORD heldKey = 0);
-// The middle of `window` on the screen.
-POINT centreOf(HWND window);
-// The real mouse's left button pressed at `pressAt` and released at `releaseAt` (screen).
-void pressAndRelease(POINT pressAt, POINT releaseAt);
 // A left click of the real mouse in the middle of `window`.
 void clickWindow(HWND window);
 // Returns once the thread of `window` has handled the input sent to it so far.
