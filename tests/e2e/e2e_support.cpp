@@ -1,5 +1,6 @@
 #include "tests/e2e/e2e_support.h"
 
+#include "saver/runtime/picture_surface.h"
 #include "saver/runtime/win32_text.h"
 
 namespace e2e {
@@ -50,6 +51,10 @@ HWND waitFor(const std::function<HWND()>& find, DWORD timeoutMs) {
             return nullptr;
         }
         Sleep(50);
+        MSG message;  // other programs' calls may wait on this thread's windows
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
     }
 }
 
@@ -168,27 +173,17 @@ ScreenShot captureScreen() {
     ScreenShot shot;
     shot.width = GetSystemMetrics(SM_CXSCREEN);
     shot.height = GetSystemMetrics(SM_CYSCREEN);
-    shot.pixels.resize(static_cast<size_t>(shot.width) * shot.height);
+    PictureSurface picture;
+    picture.Resize(shot.width, shot.height);
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, shot.width, shot.height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = shot.width;
-    info.bmiHeader.biHeight = -shot.height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(shot.height), shot.pixels.data(), &info,
-              DIB_RGB_COLORS);
-    for (DWORD& pixel : shot.pixels) {
-        pixel &= 0x00FFFFFF;
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    BitBlt(picture.Dc(), 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
     ReleaseDC(nullptr, screen);
+    const std::span<const std::uint8_t> rows = picture.Rows();  // bottom row first
+    for (int i = 0; i < shot.width * shot.height; ++i) {
+        const std::size_t row = static_cast<std::size_t>(shot.height - 1 - i / shot.width);
+        const std::uint8_t* pixel = &rows[row * picture.Stride() + i % shot.width * 3];
+        shot.pixels.push_back(static_cast<DWORD>(pixel[2]) << 16 | pixel[1] << 8 | pixel[0]);
+    }
     return shot;
 }
 

@@ -20,7 +20,6 @@ public:
     Process() = default;
     explicit Process(const std::string& commandLine);  // UTF-8
 
-    bool started() const { return process_ != nullptr; }
     // The exit code once the process has ended within `timeoutMs`, or -1 while it still runs.
     long waitForExit(DWORD timeoutMs) const;
     bool running() const { return waitForExit(0) == -1; }
@@ -32,7 +31,8 @@ private:
     std::shared_ptr<void> process_;
 };
 
-// What `find` finds within `timeoutMs`, asking every 50 ms (null after the timeout).
+// What `find` finds within `timeoutMs`, asking every 50 ms (null after the timeout) and
+// handling this thread's messages in between.
 HWND waitFor(const std::function<HWND()>& find, DWORD timeoutMs);
 // A top-level window with this title, once it exists.
 HWND waitForWindow(const char* title, DWORD timeoutMs);

@@ -6,11 +6,12 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <optional>
+#include <memory>
 #include <string>
 
 #include "contract/work_folder.h"
 #include "saver/runtime/win32_text.h"
+#include "scene/bitmap/bitmap_file.h"
 #include "tests/e2e/saver_e2e_support.h"
 #include "tests/support/whole_files.h"
 
@@ -171,8 +172,8 @@ TEST_F(Saver, ARunWritesTheWorkFolderStartsTheSceneAndEndsAfterEscape) {
     DestroyWindow(block);  // the scene's window alone on the screen, for the key press
 
     // The snapshot: the screen's size, column x holding desktop column 1023 - x.
-    const std::optional<RgbImage> ground = e2e::readBitmap(contract::kGroundBitmapPath);
-    ASSERT_TRUE(ground.has_value());
+    const std::unique_ptr<RgbImage> ground = readBitmapFile(contract::kGroundBitmapPath);
+    ASSERT_NE(ground, nullptr);
     ASSERT_EQ(ground->width, 1024);
     ASSERT_EQ(ground->height, 768);
     for (const auto& [x, y] : {std::pair{0, 120},
@@ -224,24 +225,16 @@ TEST_F(Saver, APreviewShowsInsideTheNamedHostUntilTheHostIsDestroyed) {
                                 nullptr, nullptr, nullptr, nullptr);
     saver = folder.startSaver(
         "/p:" + std::to_string(static_cast<long long>(reinterpret_cast<INT_PTR>(host))));
-    // Messages are pumped meanwhile: the saver's SetParent waits on the host's thread.
-    const auto pumpUntil = [](auto done) {
-        for (const DWORD start = GetTickCount(); !done(); Sleep(20)) {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                DispatchMessageW(&message);
-            }
-            if (GetTickCount() - start > kTimeoutMs) {
-                return false;
-            }
-        }
-        return true;
+    // The waits answer this thread's messages: the saver's SetParent waits on the host's thread.
+    const auto shown = [&] {
+        HWND preview = FindWindowExW(host, nullptr, nullptr, L"Preview Window");
+        return IsWindowVisible(preview) ? preview : nullptr;
     };
-    EXPECT_TRUE(pumpUntil(
-        [&] { return IsWindowVisible(FindWindowExW(host, nullptr, nullptr, L"Preview Window")); }));
+    EXPECT_NE(e2e::waitFor(shown, kTimeoutMs), nullptr);
     EXPECT_TRUE(saver.running());
     DestroyWindow(host);
-    EXPECT_TRUE(pumpUntil([&] { return !saver.running(); }));
+    const auto ended = [&] { return saver.running() ? nullptr : GetDesktopWindow(); };
+    EXPECT_NE(e2e::waitFor(ended, kTimeoutMs), nullptr);
     EXPECT_EQ(saver.waitForExit(0), 0);
 }
 
