@@ -1,5 +1,6 @@
 #include "tests/e2e/e2e_support.h"
 
+#include "saver/runtime/picture_surface.h"
 #include "saver/runtime/win32_text.h"
 
 namespace e2e {
@@ -50,6 +51,10 @@ HWND waitFor(const std::function<HWND()>& find, DWORD timeoutMs) {
             return nullptr;
         }
         Sleep(50);
+        MSG message;  // other programs' calls may wait on this thread's windows
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
     }
 }
 
@@ -118,6 +123,16 @@ void holdAndRelease(INPUT down, INPUT up) {
     SendInput(1, &up, sizeof up);
 }
 
+// The mouse itself: moved to `at` on the screen, with `buttons` (MOUSEEVENTF_ flags) after.
+void mouse(POINT at, DWORD buttons) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    SendInput(1, &input, sizeof input);
+}
+
 }  // namespace
 
 void pressKey(WORD virtualKey, WORD heldKey) {
@@ -133,34 +148,17 @@ void pressKey(WORD virtualKey, WORD heldKey) {
     SendInput(heldKey != 0 ? 1 : 0, &held[1], sizeof held[1]);
 }
 
-POINT centreOf(HWND window) {
+void clickWindow(HWND window) {
     RECT onScreen = {};
     GetWindowRect(window, &onScreen);
-    return {(onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2};
-}
-
-// The mouse itself: moved to `at` on the screen, with `buttons` (MOUSEEVENTF_ flags) after.
-void mouse(POINT at, DWORD buttons) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
-    SendInput(1, &input, sizeof input);
-}
-
-void pressAndRelease(POINT pressAt, POINT releaseAt) {
-    mouse({pressAt.x + 1, pressAt.y}, 0);  // moving onto the spot, as a hand does
-    mouse(pressAt, 0);
+    const POINT at = {(onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2};
+    mouse({at.x + 1, at.y}, 0);  // moving onto the spot, as a hand does
+    mouse(at, 0);
     Sleep(200);  // a button notices the pointer over it
-    mouse(pressAt, MOUSEEVENTF_LEFTDOWN);
+    mouse(at, MOUSEEVENTF_LEFTDOWN);
     Sleep(100);
-    mouse(releaseAt, 0);
-    mouse(releaseAt, MOUSEEVENTF_LEFTUP);
-}
-
-void clickWindow(HWND window) {
-    pressAndRelease(centreOf(window), centreOf(window));
+    mouse(at, 0);
+    mouse(at, MOUSEEVENTF_LEFTUP);
 }
 
 void settle(HWND window) {
@@ -175,27 +173,17 @@ ScreenShot captureScreen() {
     ScreenShot shot;
     shot.width = GetSystemMetrics(SM_CXSCREEN);
     shot.height = GetSystemMetrics(SM_CYSCREEN);
-    shot.pixels.resize(static_cast<size_t>(shot.width) * shot.height);
+    PictureSurface picture;
+    picture.Resize(shot.width, shot.height);
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, shot.width, shot.height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = shot.width;
-    info.bmiHeader.biHeight = -shot.height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(shot.height), shot.pixels.data(), &info,
-              DIB_RGB_COLORS);
-    for (DWORD& pixel : shot.pixels) {
-        pixel &= 0x00FFFFFF;
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    BitBlt(picture.Dc(), 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
     ReleaseDC(nullptr, screen);
+    const std::span<const std::uint8_t> rows = picture.Rows();  // bottom row first
+    for (int i = 0; i < shot.width * shot.height; ++i) {
+        const std::size_t row = static_cast<std::size_t>(shot.height - 1 - i / shot.width);
+        const std::uint8_t* pixel = &rows[row * picture.Stride() + i % shot.width * 3];
+        shot.pixels.push_back(static_cast<DWORD>(pixel[2]) << 16 | pixel[1] << 8 | pixel[0]);
+    }
     return shot;
 }
 

@@ -20,7 +20,6 @@ public:
     Process() = default;
     explicit Process(const std::string& commandLine);  // UTF-8
 
-    bool started() const { return process_ != nullptr; }
     // The exit code once the process has ended within `timeoutMs`, or -1 while it still runs.
     long waitForExit(DWORD timeoutMs) const;
     bool running() const { return waitForExit(0) == -1; }
@@ -32,7 +31,8 @@ private:
     std::shared_ptr<void> process_;
 };
 
-// What `find` finds within `timeoutMs`, asking every 50 ms (null after the timeout).
+// What `find` finds within `timeoutMs`, asking every 50 ms (null after the timeout) and
+// handling this thread's messages in between.
 HWND waitFor(const std::function<HWND()>& find, DWORD timeoutMs);
 // A top-level window with this title, once it exists.
 HWND waitForWindow(const char* title, DWORD timeoutMs);
@@ -55,10 +55,6 @@ DisplayMode currentDisplayMode();
 // Presses a key for 100 ms and releases it, as the keyboard would (to the foreground window),
 // with `heldKey` (VK_MENU: Alt) held around the press unless it is 0.
 void pressKey(WORD virtualKey, WORD heldKey = 0);
-// The middle of `window` on the screen.
-POINT centreOf(HWND window);
-// The real mouse's left button pressed at `pressAt` and released at `releaseAt` (screen).
-void pressAndRelease(POINT pressAt, POINT releaseAt);
 // A left click of the real mouse in the middle of `window`.
 void clickWindow(HWND window);
 // Returns once the thread of `window` has handled the input sent to it so far.

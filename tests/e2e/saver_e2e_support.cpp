@@ -8,7 +8,6 @@
 
 #include "contract/work_folder.h"
 #include "saver/runtime/win32_text.h"
-#include "scene/bitmap/bitmap_decoder.h"
 #include "tests/support/bmp_file_writer.h"
 #include "tests/support/whole_files.h"
 #include "tools/jet_model/ms3d_writer.h"
@@ -86,16 +85,6 @@ bool prepareWorkFolder(const WorkFiles& files) {
     return (!files.model ||
             CopyFileA(shippedFile("Soravane.data").c_str(), contract::kModelPath, FALSE)) &&
            ok;
-}
-
-std::optional<RgbImage> readBitmap(const std::string& path) {
-    const std::string bytes = readWholeFile(path);
-    BitmapDecodeResult decoded =
-        decodeBitmap(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-    if (decoded.error != BitmapError::None) {
-        return std::nullopt;
-    }
-    return std::move(*decoded.image);
 }
 
 DWORD pixelAt(const RgbImage& image, int x, int y) {

@@ -50,8 +50,6 @@ struct WorkFiles {
 };
 bool prepareWorkFolder(const WorkFiles& files);
 
-// The bitmap file at `path`, decoded (bottom row first); nothing when it is unreadable.
-std::optional<RgbImage> readBitmap(const std::string& path);
 // The pixel at (x, y), y counted from the top, as 0x00RRGGBB.
 DWORD pixelAt(const RgbImage& image, int x, int y);
 

@@ -6,12 +6,13 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "contract/work_folder.h"
 #include "saver/runtime/win32_text.h"
+#include "scene/bitmap/bitmap_file.h"
 #include "tests/e2e/saver_e2e_support.h"
 #include "tests/support/whole_files.h"
 
@@ -86,9 +87,6 @@ protected:
         DeleteFileA(capture.c_str());
         return heard;
     }
-    std::string setting(const std::string& key) const {
-        return profileValue(readWholeFile(folder.file("Soravane.ini")), key);
-    }
     // Opens the settings dialog of the saver in `from`, chooses sound files and returns 設定
     // once the dialog takes input.
     HWND openDialog(const e2e::SaverFolder& from) {
@@ -98,10 +96,6 @@ protected:
         saver.waitUntilIdle(5000);
         e2e::clickWindow(e2e::findChildByText(dialog, "MP3、WAV"));
         return set;
-    }
-    HWND openChooser() const {
-        e2e::clickWindow(e2e::findChildByText(dialog, "..."));
-        return e2e::waitFor([] { return FindWindowW(L"#32770", L"ﾌｧｲﾙを開く"); }, kTimeoutMs);
     }
 
     e2e::SaverFolder folder;
@@ -175,17 +169,11 @@ TEST_F(Saver, ARunWritesTheWorkFolderStartsTheSceneAndEndsAfterEscape) {
     DestroyWindow(block);  // the scene's window alone on the screen, for the key press
 
     // The snapshot: the screen's size, column x holding desktop column 1023 - x.
-    const std::optional<RgbImage> ground = e2e::readBitmap(contract::kGroundBitmapPath);
-    ASSERT_TRUE(ground.has_value());
+    const std::unique_ptr<RgbImage> ground = readBitmapFile(contract::kGroundBitmapPath);
+    ASSERT_NE(ground, nullptr);
     ASSERT_EQ(ground->width, 1024);
     ASSERT_EQ(ground->height, 768);
-    for (const auto& [x, y] : {std::pair{0, 120},
-                               {1023, 100},
-                               {924, 149},
-                               {923, 120},
-                               {1023, 99},
-                               {1023, 150},
-                               {512, 767}}) {
+    for (const auto& [x, y] : {std::pair{0, 120}, {1023, 100}, {924, 149}, {512, 767}}) {
         EXPECT_EQ(e2e::pixelAt(*ground, x, y), desktop.at(1023 - x, y)) << x << "," << y;
     }
     // The built-in pictures as they were drawn, and the model as shipped.
@@ -228,90 +216,61 @@ TEST_F(Saver, APreviewShowsInsideTheNamedHostUntilTheHostIsDestroyed) {
                                 nullptr, nullptr, nullptr, nullptr);
     saver = folder.startSaver(
         "/p:" + std::to_string(static_cast<long long>(reinterpret_cast<INT_PTR>(host))));
-    // Messages are pumped meanwhile: the saver's SetParent waits on the host's thread.
-    const auto pumpUntil = [](auto done) {
-        for (const DWORD start = GetTickCount(); !done(); Sleep(20)) {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                DispatchMessageW(&message);
-            }
-            if (GetTickCount() - start > kTimeoutMs) {
-                return false;
-            }
-        }
-        return true;
+    // The waits answer this thread's messages: the saver's SetParent waits on the host's thread.
+    const auto shown = [&] {
+        HWND preview = FindWindowExW(host, nullptr, nullptr, L"Preview Window");
+        return IsWindowVisible(preview) ? preview : nullptr;
     };
-    EXPECT_TRUE(pumpUntil(
-        [&] { return IsWindowVisible(FindWindowExW(host, nullptr, nullptr, L"Preview Window")); }));
+    EXPECT_NE(e2e::waitFor(shown, kTimeoutMs), nullptr);
     EXPECT_TRUE(saver.running());
     DestroyWindow(host);
-    EXPECT_TRUE(pumpUntil([&] { return !saver.running(); }));
+    const auto ended = [&] { return saver.running() ? nullptr : GetDesktopWindow(); };
+    EXPECT_NE(e2e::waitFor(ended, kTimeoutMs), nullptr);
     EXPECT_EQ(saver.waitForExit(0), 0);
 }
 
-TEST_F(Saver, SetSavesOnAPressBegunOnItAndReleasedOverItOrSaysWhyItCannot) {
+TEST_F(Saver, SetSaysWhyItCannotSaveAndSavesOnceItCan) {
     const std::string ini = folder.file("Soravane.ini");
     const std::string before = std::string("[Section]\r\n") + kModeKey + "= 1\r\n";
     ASSERT_TRUE(writeWholeFile(ini, before));
     ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));  // never replaced
     HWND set = openDialog(folder);
-    POINT background = {260, 235};  // below the panel, between the link and the buttons
-    ClientToScreen(dialog, &background);
-    // While the file cannot be written, a click shows a message instead of saving. (A
-    // double-click in the file chooser over 設定 is the first gesture: a release without a press.)
-    const std::pair<const char*, std::function<bool()>> gestures[] = {
-        {"pressed on the background, released over it",
-         [&] { return e2e::pressAndRelease(background, e2e::centreOf(set)), false; }},
-        {"pressed on it, released outside",
-         [&] { return e2e::pressAndRelease(e2e::centreOf(set), background), false; }},
-        {"clicked", [&] { return e2e::clickWindow(set), true; }},
-    };
-    for (const auto& [what, gesture] : gestures) {
-        const bool clicked = gesture();
-        e2e::settle(dialog);
-        HWND box = FindWindowW(L"#32770", L"Soravane");
-        ASSERT_EQ(box != nullptr, clicked) << what;
-        std::wstring text(1024, L'\0');  // what failed, and where
-        text.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, text.data(), 1024)));
-        EXPECT_EQ(text.find(L"保存できません") != std::wstring::npos, clicked) << what;
-        EXPECT_EQ(text.find(Utf8ToWide(ini)) != std::wstring::npos, clicked) << what;
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        e2e::waitForNoWindow("Soravane", kTimeoutMs);
-        e2e::settle(dialog);
-        EXPECT_TRUE(IsWindowVisible(dialog)) << what;
-        EXPECT_EQ(readWholeFile(ini), before) << what;
-    }
-    EXPECT_FALSE(e2e::fileExists(ini + ".partial"));
+    // While the file cannot be written, a click shows what failed, and where, instead of saving.
+    e2e::clickWindow(set);
+    HWND box = e2e::waitFor([] { return FindWindowW(L"#32770", L"Soravane"); }, kTimeoutMs);
+    std::wstring text(1024, L'\0');
+    text.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, text.data(), 1024)));
+    EXPECT_NE(text.find(L"保存できません"), std::wstring::npos);
+    EXPECT_NE(text.find(Utf8ToWide(ini)), std::wstring::npos);
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    e2e::waitForNoWindow("Soravane", kTimeoutMs);
+    e2e::settle(dialog);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(readWholeFile(ini), before);
     SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
     e2e::clickWindow(set);
     EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
-    EXPECT_EQ(setting(kModeKey), "2");  // the kind the dialog chose
+    EXPECT_EQ(profileValue(readWholeFile(ini), kModeKey), "2");  // the kind the dialog chose
 }
 
-TEST_F(Saver, AChosenFileThatCannotPlayGivesSilenceAndTheRunGoesOn) {
-    // A file that is not sound and one deleted since it was chosen: no message either.
-    for (const char* content : {"not music", static_cast<const char*>(nullptr)}) {
-        const std::string music = folder.file("My Song.MP3");
+TEST_F(Saver, AnMp3FileLoopsWhileTheSceneRunsAndOneThatCannotPlayGivesSilence) {
+    // Blanks and mixed letter case in its name. A file that is not sound and one deleted since
+    // it was chosen give no message either, and the run goes on.
+    const std::string music = folder.file("My Song.MP3");
+    const std::pair<std::optional<std::string>, bool> files[] = {
+        {readWholeFile("Z:" SORAVANE_TONES "/tone.mp3"), true},
+        {"not music", false},
+        {std::nullopt, false}};
+    for (const auto& [content, plays] : files) {
         DeleteFileA(music.c_str());
-        ASSERT_TRUE(!content || writeWholeFile(music, content));
+        ASSERT_TRUE(!content || writeWholeFile(music, *content));
         writeMusicSetting(music);
         HWND scene = startRun("/s");
         ASSERT_NE(scene, nullptr);
         const e2e::HeardTone heard = listenToTheRun(scene, 660);
-        EXPECT_EQ(heard.starts, 0) << (content ? content : "deleted");
-        EXPECT_EQ(heard.bodyHz, 0) << (content ? content : "deleted");
+        EXPECT_TRUE(plays ? heard.starts >= 2 : heard.starts == 0) << heard.starts;
+        EXPECT_NEAR(heard.bodyHz, plays ? 660 : 0, 660 * 0.02) << (content ? content->size() : 0);
     }
-}
-
-TEST_F(Saver, AnMp3FilePlaysOverAndOverWhileTheSceneRuns) {
-    const std::string music = folder.file("My Song.MP3");  // blanks and mixed letter case
-    ASSERT_TRUE(CopyFileA("Z:" SORAVANE_TONES "/tone.mp3", music.c_str(), FALSE));
-    writeMusicSetting(music);
-    HWND scene = startRun("/s");
-    ASSERT_NE(scene, nullptr);
-    const e2e::HeardTone heard = listenToTheRun(scene, 660);
-    EXPECT_GE(heard.starts, 2);
-    EXPECT_NEAR(heard.bodyHz, 660, 660 * 0.02);
 }
 
 TEST_F(Saver, AFileOfAnyLettersChosenInTheDialogIsSavedThenLoopsInARunFromAFolderOfAnyLetters) {
@@ -327,7 +286,8 @@ TEST_F(Saver, AFileOfAnyLettersChosenInTheDialogIsSavedThenLoopsInARunFromAFolde
                           Utf8ToWide(music).c_str(), FALSE));
 
     HWND set = openDialog(anyLetters);
-    HWND chooser = openChooser();
+    e2e::clickWindow(e2e::findChildByText(dialog, "..."));
+    HWND chooser = e2e::waitFor([] { return FindWindowW(L"#32770", L"ﾌｧｲﾙを開く"); }, kTimeoutMs);
     ASSERT_NE(chooser, nullptr);
     constexpr int kFileNameBox = 0x47c;  // cmb13, which takes a whole path
     SetDlgItemTextW(chooser, kFileNameBox, Utf8ToWide(music).c_str());

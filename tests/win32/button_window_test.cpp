@@ -199,6 +199,11 @@ TEST_F(ButtonWindow, AReleaseOverItClicksLikeAPushButtonAndAFirstPressFocusesIt)
     EXPECT_EQ(commands.size(), 2u);
     Send(WM_KILLFOCUS);
     EXPECT_EQ(SkinShown(), CommandSkin::Normal);
+    // Nor does a press released outside it.
+    Send(WM_MOUSEMOVE);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON);
+    Send(WM_LBUTTONUP, 0, 200, 10);
+    EXPECT_EQ(commands.size(), 2u);
 }
 
 TEST_F(ButtonWindow, AHoveredButtonShowsTheFaceUpsideDownUntilTheTimerSeesThePointerLeave) {

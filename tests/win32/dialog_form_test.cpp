@@ -4,42 +4,29 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
+#include <map>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "saver/dialog/dialog_font.h"
 #include "saver/dialog/layout.h"
 #include "saver/dialog/skymere_p.h"
 #include "saver/runtime/application.h"
 #include "saver/runtime/win32_text.h"
+#include "tests/support/fake_file_port.h"
 
 namespace {
 
 namespace layout = dialog_layout;
 
-// Records what the dialog saves.
-class RecordingFiles : public FilePort {
-public:
-    std::vector<std::string> written;  // "key=value"
-
-    std::string ReadIni(std::string_view, std::string_view, std::string_view) override {
-        return {};
-    }
-    bool WriteIni(std::string_view section, std::string_view key, std::string_view value,
-                  std::string_view file) override {
-        EXPECT_EQ(section, "Section");
-        EXPECT_EQ(file, "C:\\saver\\Soravane.ini");
-        written.push_back(std::string(key) + "=" + std::string(value));
-        return true;
-    }
-    bool EditApart(std::string_view file,
-                   const std::function<bool(std::string_view copy)>& edit) override {
-        return edit(file);
-    }
-    bool OpensForReading(std::string_view) override { return false; }
-};
+// The settings file beside the saver as Set writes it: the kind, the repeat and the file.
+std::map<FakeFiles::Place, std::string> Saved(const char* mode, const char* repeat,
+                                              const char* file) {
+    const std::string ini = "C:\\saver\\Soravane.ini";
+    return {{{ini, "Section", "BGM\x8B\xE6\x95\xAA"}, mode},
+            {{ini, "Section", "BGM\xD8\xCB\xDF\xB0\xC4"}, repeat},
+            {{ini, "Section", "BGM\xCC\xA7\xB2\xD9"}, file}};
+}
 
 std::string TextOf(HWND window) {
     wchar_t text[256] = {};
@@ -54,15 +41,14 @@ protected:
         state.BGMRepeat = 12;
         state.BGMFile = "C:\\music\\song.mp3";
         state.InitDir = "C:\\music";
-        dialog.Load();
-        ASSERT_TRUE(dialog.IsLoaded());
-        panel = GetDlgItem(dialog.Window(), Skymere_P::kPic_C);
-        ASSERT_NE(panel, nullptr);
+        ASSERT_TRUE(dialog.Load());
     }
 
+    // A control on the form or on its panel.
     HWND Control(int id) const {
         HWND onForm = GetDlgItem(dialog.Window(), id);
-        return onForm != nullptr ? onForm : GetDlgItem(panel, id);
+        return onForm != nullptr ? onForm
+                                 : GetDlgItem(GetDlgItem(dialog.Window(), Skymere_P::kPic_C), id);
     }
     // The control's rectangle in the form's client area.
     PixelRect RectOf(int id) const {
@@ -85,9 +71,8 @@ protected:
 
     Application app;
     SharedState state;
-    RecordingFiles files;
+    FakeFiles files;
     Skymere_P dialog{app, state, files, "C:\\saver", GetModuleHandleW(nullptr)};
-    HWND panel = nullptr;
 };
 
 TEST_F(DialogForm, TheWindowSitsCentredAndAThirdDownOverItsGradient) {
@@ -213,33 +198,22 @@ TEST_F(DialogForm, TheComboListsEmptyToThirtyAndSetSavesItsTextTheKindAndTheFile
     SetWindowTextW(repeat, L"2.5");
     Click(Skymere_P::kCmd_Set);
     EXPECT_FALSE(dialog.IsLoaded());
-    EXPECT_EQ(files.written,
-              (std::vector<std::string>{"BGM\x8B\xE6\x95\xAA= 2", "BGM\xD8\xCB\xDF\xB0\xC4= 2",
-                                        "BGM\xCC\xA7\xB2\xD9=C:\\music\\song.mp3"}));
+    EXPECT_EQ(files.values, Saved(" 2", " 2", "C:\\music\\song.mp3"));
 }
 
-TEST_F(DialogForm, CancelAndTheCloseBoxSaveNothing) {
+TEST_F(DialogForm, CancelAndTheCloseBoxSaveNothingAndSetWritesBackAnUnknownKind) {
     MouseDown(Skymere_P::kLbl_BGM2);
     Click(Skymere_P::kCmd_Can);
     EXPECT_FALSE(dialog.IsLoaded());
     dialog.Load();
     SendMessageW(dialog.Window(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(dialog.IsLoaded());
-    EXPECT_TRUE(files.written.empty());
-}
-
-TEST(DialogFormUnknownKind, LoadsAndSetWritesItBack) {
-    Application app;
-    SharedState state{.BGMMode = 3};
-    RecordingFiles files;
-    Skymere_P dialog(app, state, files, "C:\\saver", GetModuleHandleW(nullptr));
+    EXPECT_TRUE(files.values.empty());
+    state = {.BGMMode = 3};
     dialog.Load();
-    const HWND panel = GetDlgItem(dialog.Window(), Skymere_P::kPic_C);
-    EXPECT_EQ(TextOf(GetDlgItem(panel, Skymere_P::kBGM_Repeat)), "");  // 0 shows empty
-    dialog.Cmd_Set_Click();
-    EXPECT_EQ(files.written,
-              (std::vector<std::string>{"BGM\x8B\xE6\x95\xAA= 3", "BGM\xD8\xCB\xDF\xB0\xC4= 0",
-                                        "BGM\xCC\xA7\xB2\xD9="}));
+    EXPECT_EQ(TextOf(Control(Skymere_P::kBGM_Repeat)), "");  // 0 shows empty
+    Click(Skymere_P::kCmd_Set);
+    EXPECT_EQ(files.values, Saved(" 3", " 0", ""));
 }
 
 }  // namespace

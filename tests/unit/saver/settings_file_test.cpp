@@ -2,14 +2,12 @@
 // and the path routines loading relies on.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
-#include <set>
 #include <string>
-#include <tuple>
 
 #include "saver/settings/path_routines.h"
 #include "saver/settings/settings_file.h"
+#include "tests/support/fake_file_port.h"
 
 namespace {
 
@@ -20,51 +18,18 @@ const std::string kModeKey = "\x42\x47\x4D\x8B\xE6\x95\xAA";
 const std::string kRepeatKey = "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4";
 const std::string kFileKey = "\x42\x47\x4D\xCC\xA7\xB2\xD9";
 
-// Profile files in memory, by file, section and key.
-class FakeFiles : public FilePort {
-public:
-    using Place = std::tuple<std::string, std::string, std::string>;
-    std::map<Place, std::string> values;
-    std::set<std::string> readableFiles;
-    std::set<std::string> unwritableKeys;
-
+// The settings file's place in the fake, by key.
+struct Files : FakeFiles {
     std::string& At(const std::string& key) { return values[{kFile, "Section", key}]; }
-
-    std::string ReadIni(std::string_view section, std::string_view key,
-                        std::string_view file) override {
-        const auto found = values.find({std::string(file), std::string(section), std::string(key)});
-        return found != values.end() ? found->second : std::string();
-    }
-    bool WriteIni(std::string_view section, std::string_view key, std::string_view value,
-                  std::string_view file) override {
-        if (unwritableKeys.count(std::string(key)) > 0) {
-            return false;
-        }
-        values[{std::string(file), std::string(section), std::string(key)}] = value;
-        return true;
-    }
-    // All or nothing, as a copy that replaces the file would be.
-    bool EditApart(std::string_view file,
-                   const std::function<bool(std::string_view copy)>& edit) override {
-        const auto before = values;
-        if (edit(file)) {
-            return true;
-        }
-        values = before;
-        return false;
-    }
-    bool OpensForReading(std::string_view path) override {
-        return readableFiles.count(std::string(path)) > 0;
-    }
 };
 
-SharedState Load(FakeFiles& files, SharedState state = {}) {
+SharedState Load(Files& files, SharedState state = {}) {
     LoadSettings(files, kFolder, state);
     return state;
 }
 
 TEST(SettingsFile, NoFileGivesTheDefaultsAndTheProgramFolder) {
-    FakeFiles files;
+    Files files;
     const SharedState state = Load(files, {.BGMMode = 1, .BGMRepeat = 4, .BGMFile = "x"});
     EXPECT_EQ(state.BGMMode, 0);
     EXPECT_EQ(state.BGMRepeat, 0);
@@ -77,7 +42,7 @@ TEST(SettingsFile, NumbersRoundDownAndTextThatIsNoSixteenBitNumberKeepsTheOldVal
         {"1.9", 1}, {"-0.5", -1}, {"32767.9", 32767}, {"abc", 5}, {"-32769", 5},
     };
     for (const auto& [text, expected] : cases) {
-        FakeFiles files;
+        Files files;
         files.At(kModeKey) = text;
         files.At(kRepeatKey) = text;
         const SharedState state = Load(files, {.BGMMode = 5, .BGMRepeat = 5});
@@ -88,7 +53,7 @@ TEST(SettingsFile, NumbersRoundDownAndTextThatIsNoSixteenBitNumberKeepsTheOldVal
 
 TEST(SettingsFile, ASoundFileMustStillExistAndSoundFileMusicNeedsOne) {
     const std::string song = "C:\\My Music\\曲.mp3";
-    FakeFiles files;
+    Files files;
     files.At(kModeKey) = " 2";
     files.At(kFileKey) = song;
     files.readableFiles.insert(song);
@@ -109,10 +74,10 @@ TEST(SettingsFile, ASoundFileMustStillExistAndSoundFileMusicNeedsOne) {
 }
 
 TEST(SettingsFile, SavingWritesEveryKeyInItsStoredFormAndLoadsBackTheSame) {
-    FakeFiles files;
+    Files files;
     const SharedState saved{.BGMMode = 2, .BGMRepeat = -1, .BGMFile = "C:\\曲\\a.wav"};
     EXPECT_TRUE(SaveSettings(files, kFolder, saved));
-    EXPECT_EQ(files.values, (std::map<FakeFiles::Place, std::string>{
+    EXPECT_EQ(files.values, (std::map<Files::Place, std::string>{
                                 {{kFile, "Section", kModeKey}, " 2"},
                                 {{kFile, "Section", kRepeatKey}, "-1"},
                                 {{kFile, "Section", kFileKey}, "C:\\曲\\a.wav"},
@@ -135,7 +100,7 @@ TEST(SettingsFile, SavingWritesEveryKeyInItsStoredFormAndLoadsBackTheSame) {
 }
 
 TEST(SettingsFile, FileExistsIgnoresOneTrailingBackslash) {
-    FakeFiles files;
+    Files files;
     files.readableFiles.insert("C:\\music\\song.mp3");
     EXPECT_TRUE(FileExists(files, "C:\\music\\song.mp3"));
     EXPECT_TRUE(FileExists(files, "C:\\music\\song.mp3\\"));
