@@ -10,14 +10,20 @@ SnapshotPaths workFolderSnapshotPaths() {
     return {contract::kSkyBitmapPath, contract::kGroundBitmapPath, contract::kSmokeBitmapPath};
 }
 
-bool initScene(World& world, MeshModel& model, const SnapshotPaths& paths) {
+bool initScene(World& world, MeshModel& model, const SnapshotPaths& paths,
+               PreparedPicture* prepared) {
+    if (!loadSnapshotTextures(world, paths, prepared)) {
+        return false;
+    }
+    startWorld(world, model);
+    return true;
+}
+
+void startWorld(World& world, MeshModel& model) {
     // Set while the model-view matrix is the identity: the light stays at this place relative
     // to the eye for the whole run.
     const GLfloat lightPosition[4] = {1, 140, 1, 1};
 
-    if (!loadSnapshotTextures(world, paths)) {
-        return false;
-    }
     resetBullets(world);
     resetGround(world);
     resetJet(world);
@@ -39,7 +45,6 @@ bool initScene(World& world, MeshModel& model, const SnapshotPaths& paths) {
         gluQuadricNormals(world.skyQuadric, GLU_SMOOTH);
         gluQuadricTexture(world.skyQuadric, GL_TRUE);
     }
-    return true;
 }
 
 void releaseScene(World& world) {
