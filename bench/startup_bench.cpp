@@ -1,25 +1,41 @@
-// Start-up time of a screen-saver run on this desktop: from the saver's start to the scene
-// window's appearance, and the parts it is made of, measured with the saver's own routines:
+// Start-up time of a screen-saver run on this desktop, step by step, each measured with the
+// programs' own routines inside this one process, so that neither process start is counted:
 //
-//   snapshot      the mirrored desktop into a screen-sized picture (Skymere_S's Pic_1)
-//   file writing  the three bitmaps and the model copy in C:\qorvin
+//   snapshot              the mirrored desktop into a screen-sized picture (Skymere_S's Pic_1)
+//   writing the bitmaps   the three BMP files in C:\qorvin
+//   model copy            the jet model into C:\qorvin
+//   scene: reading files  the model and the three bitmaps read back, as the scene reads them
+//   scene: mipmap levels  the levels of the three textures made from the pictures
+//   scene: window/GL      the scene's window, display mode, covers and OpenGL context
+//   scene: waiting        for the bitmaps and levels, read ahead beside the window's making
+//   scene: uploads        the textures handed to the renderer, and the world's start
+//   scene: first frame    the first frame drawn and shown
+//
+// The scene runs its steps as the program does: the model first, then the bitmaps and their
+// levels on a thread of their own while the window and context are made (window/GL, then
+// waiting), then the uploads. Reading and levels are then timed again on their own. Each run's
+// "saver start to first frame, without process starts" is its time from the snapshot's start
+// to the first frame's, as run; with the first frame drawn, to its end. For comparison, with
+// the process starts:
+//
 //   scene start   Soravane.dll started until its window "Skymere_VC" is there
-//   files ready   Soravane.scr /s started until its last file, the model copy, is complete
-//                 (process start, settings, file checks, snapshot and writing together)
 //   whole run     Soravane.scr /s started until "Skymere_VC" is there
 //
 // Each is run several times; the median, the fastest and the slowest are printed in
-// milliseconds. The scene is closed after each look. Run it with bench/startup_bench.sh, which
-// provides the Wine prefix and X displays: 1024x768, where the scene switches the display to
-// its own mode, and 1920x1080, which cannot switch, so the scene runs at the desktop's mode.
+// milliseconds. Run it with bench/startup_bench.sh, which provides the Wine prefix and X
+// displays: 1024x768, where the scene switches the display to its own mode, and 1920x1080,
+// which cannot switch, so the scene runs at the desktop's mode.
 //
 //   startup_bench.exe [runs]      (default 5)
 #include <windows.h>
 
+#include <GL/gl.h>
+
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +47,14 @@
 #include "saver/runtime/picture_surface.h"
 #include "saver/runtime/program_start.h"
 #include "saver/runtime/screen.h"
+#include "scene/bitmap/bitmap_file.h"
+#include "scene/frame.h"
+#include "scene/mipmap_levels.h"
+#include "scene/model/mesh_model.h"
+#include "scene/scene_start.h"
+#include "scene/snapshot_read_ahead.h"
+#include "scene/win32/message_box_error.h"
+#include "scene/win32/scene_window.h"
 
 namespace {
 
@@ -42,6 +66,14 @@ double NowMs() {
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&now);
     return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Milliseconds since `start`, and `start` moved on to now.
+double Lap(double& start) {
+    const double now = NowMs();
+    const double lap = now - start;
+    start = now;
+    return lap;
 }
 
 std::string ShippedFile(const char* name) {
@@ -80,37 +112,123 @@ struct Figures {
     int failures = 0;
 };
 
+void Add(Figures& figures, std::optional<double> ms) {
+    if (ms) {
+        figures.ms.push_back(*ms);
+    } else {
+        ++figures.failures;
+    }
+}
+
 void Print(const char* name, Figures figures) {
     if (figures.ms.empty()) {
-        std::printf("  %-13s not measured (%d failed attempts)\n", name, figures.failures);
+        std::printf("  %-22s not measured (%d failed attempts)\n", name, figures.failures);
         return;
     }
     std::sort(figures.ms.begin(), figures.ms.end());
-    std::printf("  %-13s median %8.1f ms   fastest %8.1f   slowest %8.1f   (%zu runs", name,
+    std::printf("  %-22s median %7.1f ms   fastest %7.1f   slowest %7.1f   (%zu runs", name,
                 figures.ms[figures.ms.size() / 2], figures.ms.front(), figures.ms.back(),
                 figures.ms.size());
     std::printf(figures.failures > 0 ? ", %d failed)\n" : ")\n", figures.failures);
 }
 
-double TimeSnapshot(PictureSurface& ground) {
+enum Step {
+    kSnapshot,
+    kWritingBitmaps,
+    kModelCopy,
+    kReadingFiles,
+    kMipmapLevels,
+    kWindowAndGl,
+    kWaiting,
+    kUploads,
+    kFirstFrame,
+    kStepCount
+};
+constexpr const char* kStepNames[kStepCount] = {
+    "snapshot",
+    "writing the bitmaps",
+    "model copy",
+    "scene: reading files",
+    "scene: mipmap levels",
+    "scene: window/GL",
+    "scene: waiting",
+    "scene: uploads",
+    "scene: first frame",
+};
+
+using StepTimes = std::array<double, kStepCount>;
+
+// The saver's part of a run, as Skymere_S prepares the work folder.
+void TimeSaverSteps(PictureSurface& ground, const PictureSurface& puff, const PictureSurface& sky,
+                    StepTimes& times) {
     const ScreenSize screen = PrimaryScreenSize();
-    const double start = NowMs();
+    double start = NowMs();
     ground.Resize(screen.width, screen.height);
     TakeDesktopSnapshot(ground);
-    return NowMs() - start;
-}
-
-double TimeFileWriting(const PictureSurface& ground, const PictureSurface& puff,
-                       const PictureSurface& sky) {
-    const double start = NowMs();
+    times[kSnapshot] = Lap(start);
     SavePicture(ground, contract::kGroundBitmapPath);
     SavePicture(puff, contract::kSmokeBitmapPath);
     SavePicture(sky, contract::kSkyBitmapPath);
+    times[kWritingBitmaps] = Lap(start);
     CopyFileOver(ShippedFile("Soravane.data"), contract::kModelPath);
-    return NowMs() - start;
+    times[kModelCopy] = Lap(start);
 }
 
-std::optional<double> TimeSceneStart() {
+// The scene program's start as it runs it (scene_main.cpp): the model, the bitmaps read ahead
+// while the window and its context are made, the textures and the world, the first frame.
+// Nothing when a step failed; otherwise the milliseconds from the start to the first frame's
+// start, and the model's reading in times[kReadingFiles].
+std::optional<double> TimeSceneStart(StepTimes& times) {
+    const auto model = std::make_unique<Ms3dModel>();
+    const auto world = std::make_unique<World>();
+    const SnapshotPaths paths = workFolderSnapshotPaths();
+    const double begin = NowMs();
+    double start = begin;
+    if (!model->load(contract::kModelPath)) {
+        return std::nullopt;
+    }
+    times[kReadingFiles] = Lap(start);
+    SnapshotReadAhead readAhead(paths);
+    if (openSceneWindow(contract::kSceneWindowTitle, 1024, 768, 32)) {
+        return std::nullopt;
+    }
+    times[kWindowAndGl] = Lap(start);
+    PreparedPicture* const pictures = readAhead.pictures().data();
+    times[kWaiting] = Lap(start);
+    const bool started = initScene(*world, *model, paths, pictures);
+    times[kUploads] = Lap(start);
+    const double untilFirstFrame = start - begin;
+    if (started) {
+        renderFrame(*world, *model);
+        SwapBuffers(sceneWindowState().deviceContext);
+        glFinish();
+        times[kFirstFrame] = Lap(start);
+        releaseScene(*world);
+    }
+    closeSceneWindow();
+    Sleep(300);  // the display mode comes back after the window has gone
+    return started ? std::optional(untilFirstFrame) : std::nullopt;
+}
+
+// The bitmaps' reading and their levels, each on its own (the scene does them beside the
+// window's making).
+void TimeReadingAndLevels(StepTimes& times) {
+    const SnapshotPaths paths = workFolderSnapshotPaths();
+    double start = NowMs();
+    std::vector<std::unique_ptr<RgbImage>> pictures;
+    for (const char* path : {paths.sky, paths.ground, paths.smoke}) {
+        pictures.push_back(readBitmapFileQuietly(path));
+    }
+    times[kReadingFiles] += Lap(start);
+    for (const std::unique_ptr<RgbImage>& picture : pictures) {
+        if (picture) {
+            mipmapLevels(*picture, mipmapSide(picture->width), mipmapSide(picture->height));
+        }
+    }
+    times[kMipmapLevels] = Lap(start);
+}
+
+std::optional<double> TimeSceneProgramStart() {
     const double start = NowMs();
     const UniqueHandle scene = StartProgram(ShippedFile("Soravane.dll"), SW_SHOWNORMAL);
     const std::optional<double> shown = WaitForSceneWindow(scene.get(), start);
@@ -118,60 +236,22 @@ std::optional<double> TimeSceneStart() {
     return shown;
 }
 
-bool ModelCopyIsComplete(LONGLONG expectedSize) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    return GetFileAttributesExA(contract::kModelPath, GetFileExInfoStandard, &data) &&
-           (static_cast<LONGLONG>(data.nFileSizeHigh) << 32 | data.nFileSizeLow) == expectedSize;
-}
-
-struct WholeRun {
-    std::optional<double> filesReadyMs;  // the model copy, the saver's last file, is complete
-    std::optional<double> sceneShownMs;
-};
-
-WholeRun TimeWholeRun() {
-    WIN32_FILE_ATTRIBUTE_DATA model;
-    GetFileAttributesExA(ShippedFile("Soravane.data").c_str(), GetFileExInfoStandard, &model);
-    const LONGLONG modelSize =
-        static_cast<LONGLONG>(model.nFileSizeHigh) << 32 | model.nFileSizeLow;
-    DeleteFileA(contract::kModelPath);
-
+std::optional<double> TimeWholeRun() {
     std::string commandLine = '"' + ShippedFile("Soravane.scr") + "\" /s";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION saver = {};
-    WholeRun run;
     const double start = NowMs();
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &saver)) {
-        return run;
+        return std::nullopt;
     }
-    while (NowMs() - start < kSceneTimeoutMs) {
-        if (!run.filesReadyMs && ModelCopyIsComplete(modelSize)) {
-            run.filesReadyMs = NowMs() - start;
-        }
-        if (FindWindowA(nullptr, contract::kSceneWindowTitle) != nullptr) {
-            run.sceneShownMs = NowMs() - start;
-            break;
-        }
-        if (WaitForSingleObject(saver.hProcess, 0) == WAIT_OBJECT_0) {
-            break;  // no scene window came, and the saver has given up on it
-        }
-        Sleep(2);
-    }
+    const std::optional<double> shown = WaitForSceneWindow(saver.hProcess, start);
     CloseScene();
     WaitForSingleObject(saver.hProcess, 5000);
     CloseHandle(saver.hThread);
     CloseHandle(saver.hProcess);
-    return run;
-}
-
-void Add(Figures& figures, std::optional<double> ms) {
-    if (ms) {
-        figures.ms.push_back(*ms);
-    } else {
-        ++figures.failures;
-    }
+    return shown;
 }
 
 }  // namespace
@@ -182,29 +262,47 @@ int main(int argc, char** argv) {
     std::printf("Saver start-up on a %d x %d desktop, %d runs each\n", screen.width, screen.height,
                 runs);
     CreateFolder(contract::kWorkFolder);
+    MessageBoxError errorBox;
+    setErrorBox(&errorBox);
 
+    // The saver's built-in pictures have these sizes; their content costs nothing more.
     PictureSurface ground;
     PictureSurface puff;
     PictureSurface sky;
     puff.Resize(32, 32);
     sky.Resize(512, 512);
-    Figures snapshot;
-    Figures writing;
+    std::array<Figures, kStepCount> steps;
+    Figures untilFirstFrame;
+    Figures withFirstFrame;
     Figures sceneStart;
-    Figures filesReady;
     Figures wholeRun;
     for (int run = 0; run < runs; ++run) {
-        snapshot.ms.push_back(TimeSnapshot(ground));
-        writing.ms.push_back(TimeFileWriting(ground, puff, sky));
-        Add(sceneStart, TimeSceneStart());
-        const WholeRun whole = TimeWholeRun();
-        Add(filesReady, whole.filesReadyMs);
-        Add(wholeRun, whole.sceneShownMs);
+        StepTimes times{};
+        TimeSaverSteps(ground, puff, sky, times);
+        const std::optional<double> scene = TimeSceneStart(times);
+        if (scene) {
+            TimeReadingAndLevels(times);
+            for (int step = 0; step < kStepCount; ++step) {
+                steps[step].ms.push_back(times[step]);
+            }
+            const double saver = times[kSnapshot] + times[kWritingBitmaps] + times[kModelCopy];
+            untilFirstFrame.ms.push_back(saver + *scene);
+            withFirstFrame.ms.push_back(saver + *scene + times[kFirstFrame]);
+        } else {
+            ++untilFirstFrame.failures;
+        }
+        Add(sceneStart, TimeSceneProgramStart());
+        Add(wholeRun, TimeWholeRun());
     }
-    Print("snapshot", snapshot);
-    Print("file writing", writing);
+    for (int step = 0; step < kStepCount; ++step) {
+        Print(kStepNames[step], steps[step]);
+    }
+    std::printf("saver start to first frame, without process starts, at %d x %d:\n", screen.width,
+                screen.height);
+    Print("", untilFirstFrame);
+    Print("with the frame drawn", withFirstFrame);
+    std::printf("with the process starts:\n");
     Print("scene start", sceneStart);
-    Print("files ready", filesReady);
     Print("whole run", wholeRun);
     return 0;
 }

@@ -6,18 +6,13 @@
 #include "scene/scene_reset.h"
 #include "scene/sky_dome.h"
 
-SnapshotPaths workFolderSnapshotPaths() {
-    return {contract::kSkyBitmapPath, contract::kGroundBitmapPath, contract::kSmokeBitmapPath};
-}
+namespace {
 
-bool initScene(World& world, MeshModel& model, const SnapshotPaths& paths) {
+void startWorld(World& world, MeshModel& model) {
     // Set while the model-view matrix is the identity: the light stays at this place relative
     // to the eye for the whole run.
     const GLfloat lightPosition[4] = {1, 140, 1, 1};
 
-    if (!loadSnapshotTextures(world, paths)) {
-        return false;
-    }
     resetBullets(world);
     resetGround(world);
     resetJet(world);
@@ -35,6 +30,20 @@ bool initScene(World& world, MeshModel& model, const SnapshotPaths& paths) {
     glEnable(GL_LIGHT0);  // lighting itself is enabled only around the jet
 
     world.skyDomeList = buildSkyDome();
+}
+
+}  // namespace
+
+SnapshotPaths workFolderSnapshotPaths() {
+    return {contract::kSkyBitmapPath, contract::kGroundBitmapPath, contract::kSmokeBitmapPath};
+}
+
+bool initScene(World& world, MeshModel& model, const SnapshotPaths& paths,
+               PreparedPicture* prepared) {
+    if (!loadSnapshotTextures(world, paths, prepared)) {
+        return false;
+    }
+    startWorld(world, model);
     return true;
 }
 

@@ -9,9 +9,11 @@
 SnapshotPaths workFolderSnapshotPaths();
 
 // False when none of the three bitmaps became a texture; the scene cannot start then, and no
-// table or state has been touched.
-bool initScene(World& world, MeshModel& model, const SnapshotPaths& paths);
+// table or state has been touched. Otherwise the textures are made, and the world's tables, the
+// model's own textures and the OpenGL state every frame relies on are set.
+// `prepared`: the pictures read ahead, as loadSnapshotTextures takes them.
+bool initScene(World& world, MeshModel& model, const SnapshotPaths& paths,
+               PreparedPicture* prepared = nullptr);
 
-// Releases what initScene made outside the rendering context (the sky's quadric). Textures go
-// with the context.
+// Releases the sky's display list that initScene made. Textures go with the context.
 void releaseScene(World& world);

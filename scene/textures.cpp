@@ -8,6 +8,8 @@
 #include "scene/bitmap/bitmap_decoder.h"
 #include "scene/bitmap/bitmap_file.h"
 #include "scene/error_box.h"
+#include "scene/mipmaps.h"
+#include "scene/snapshot_read_ahead.h"
 
 namespace {
 
@@ -71,7 +73,19 @@ uint32_t loadBitmapTexture(const char* path) {
     return name;
 }
 
-bool loadSnapshotTextures(World& world, const SnapshotPaths& paths) {
+uint32_t makeSnapshotTexture(const RgbImage& picture, const std::vector<RgbImage>& madeLevels) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    forgetGlErrors();
+    // Rescales to powers of two as it builds the levels: the snapshot has the screen's size.
+    return uploadTook(name, buildMipmaps(picture, madeLevels)) ? name : 0;
+}
+
+bool loadSnapshotTextures(World& world, const SnapshotPaths& paths, PreparedPicture* prepared) {
     const struct {
         const char* path;
         TextureSlot slot;
@@ -80,24 +94,16 @@ bool loadSnapshotTextures(World& world, const SnapshotPaths& paths) {
 
     bool anyLoaded = false;
     for (const auto& file : files) {
-        const std::unique_ptr<RgbImage> image = loadBitmapIfPresent(file.path);
+        // Taken, so that its memory goes with this texture's making.
+        PreparedPicture made =
+            prepared != nullptr ? std::move(prepared[file.slot]) : PreparedPicture{};
+        const std::unique_ptr<RgbImage> image =
+            made.picture ? std::move(made.picture) : loadBitmapIfPresent(file.path);
         if (image == nullptr) {
             continue;  // the slot keeps 0 and its surface is drawn in plain colour
         }
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        glBindTexture(GL_TEXTURE_2D, name);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        forgetGlErrors();
-        // Rescales to powers of two as it builds the levels: the snapshot has the screen's size.
-        const GLint built = gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image->width, image->height, GL_RGB,
-                                              GL_UNSIGNED_BYTE, image->pixels.data());
-        if (uploadTook(name, built != 0 ? static_cast<GLenum>(built) : glGetError())) {
-            world.textures[file.slot] = name;
-            anyLoaded = true;
-        }
+        world.textures[file.slot] = makeSnapshotTexture(*image, made.levels);
+        anyLoaded = anyLoaded || world.textures[file.slot] != 0;
     }
     return anyLoaded;
 }

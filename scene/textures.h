@@ -3,6 +3,7 @@
 // textures; without one they read the file and return 0.
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "scene/rgb_image.h"
 #include "scene/world.h"
@@ -16,6 +17,11 @@ std::unique_ptr<RgbImage> loadBitmapIfPresent(const char* path);
 // Used for the model's material textures.
 uint32_t loadBitmapTexture(const char* path);
 
+// A mipmapped texture of `picture`, filtered as the snapshot textures are, from `madeLevels`
+// where they fit (mipmaps.h); 0 when the renderer refused it (after a message) or no texture
+// name was obtained.
+uint32_t makeSnapshotTexture(const RgbImage& picture, const std::vector<RgbImage>& madeLevels = {});
+
 // The three work-folder bitmaps, in the order they are loaded.
 struct SnapshotPaths {
     const char* sky;     // slot 0
@@ -23,7 +29,11 @@ struct SnapshotPaths {
     const char* smoke;   // slot 2
 };
 
+struct PreparedPicture;
+
 // Fills texture slots 0 to 2 of `world` with mipmapped textures; a file that gives no picture,
 // or whose upload is refused (after a message), leaves its slot 0. Returns true when at least
-// one file became a texture.
-bool loadSnapshotTextures(World& world, const SnapshotPaths& paths);
+// one file became a texture. `prepared` (by slot, three of them): pictures read ahead
+// (snapshot_read_ahead.h), taken from there; a file not read ahead is read now.
+bool loadSnapshotTextures(World& world, const SnapshotPaths& paths,
+                          PreparedPicture* prepared = nullptr);

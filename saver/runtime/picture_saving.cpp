@@ -1,5 +1,7 @@
 #include "saver/runtime/picture_saving.h"
 
+#include <cstring>
+
 #include "saver/runtime/files.h"
 #include "saver/runtime/win32_handles.h"
 #include "saver/runtime/win32_text.h"
@@ -34,8 +36,11 @@ bool WriteBmp(const std::wstring& path, const PictureSurface& picture) {
     header.bfOffBits = sizeof header + sizeof info;
     header.bfSize = header.bfOffBits + static_cast<DWORD>(rows.size());
 
-    return WriteAll(file.get(), &header, sizeof header) &&
-           WriteAll(file.get(), &info, sizeof info) &&
+    // Two writes, the headers together and then the rows: each write is a system call.
+    std::uint8_t headers[sizeof header + sizeof info];
+    std::memcpy(headers, &header, sizeof header);
+    std::memcpy(headers + sizeof header, &info, sizeof info);
+    return WriteAll(file.get(), headers, sizeof headers) &&
            WriteAll(file.get(), rows.data(), rows.size());
 }
 

@@ -66,10 +66,14 @@ bool PictureSurface::LoadBitmapResource(HMODULE module, int id) {
 }
 
 std::span<const std::uint8_t> PictureSurface::Rows() const {
+    return const_cast<PictureSurface*>(this)->Rows();
+}
+
+std::span<std::uint8_t> PictureSurface::Rows() {
     if (bits_ == nullptr) {
         return {};
     }
     GdiFlush();  // GDI may still be drawing into the section
     const std::size_t size = static_cast<std::size_t>(Stride()) * static_cast<std::size_t>(height_);
-    return {static_cast<const std::uint8_t*>(bits_), size};
+    return {static_cast<std::uint8_t*>(bits_), size};
 }

@@ -32,6 +32,7 @@ public:
     int Stride() const { return (width_ * 3 + 3) / 4 * 4; }
     // The image's rows, bottom row first, after GDI has finished drawing into it.
     std::span<const std::uint8_t> Rows() const;
+    std::span<std::uint8_t> Rows();
 
 private:
     void Release();

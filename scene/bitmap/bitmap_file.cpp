@@ -73,3 +73,9 @@ std::unique_ptr<RgbImage> readBitmapFile(const char* path) {
     }
     return std::move(result.image);
 }
+
+std::unique_ptr<RgbImage> readBitmapFileQuietly(const char* path) {
+    const std::optional<std::vector<uint8_t>> bytes =
+        path != nullptr ? readWholeFile(path) : std::nullopt;
+    return bytes ? decodeBitmap(*bytes).image : nullptr;
+}

@@ -10,6 +10,7 @@
 #include "scene/frame.h"
 #include "scene/model/mesh_model.h"
 #include "scene/scene_start.h"
+#include "scene/snapshot_read_ahead.h"
 #include "scene/win32/message_box_error.h"
 #include "scene/win32/scene_window.h"
 
@@ -62,9 +63,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     // The world's tables are large; they live on the heap for the whole run.
     const auto world = std::make_unique<World>();
+    // The bitmaps are read while the window and its context are made: neither waits for the
+    // other.
+    SnapshotReadAhead readAhead(workFolderSnapshotPaths());
     if (const auto failure = openSceneWindow(contract::kSceneWindowTitle, kScreenWidth,
-                                             kScreenHeight, kColourBits, *world, *model)) {
+                                             kScreenHeight, kColourBits)) {
         return *failure;
+    }
+    if (!initScene(*world, *model, workFolderSnapshotPaths(), readAhead.pictures().data())) {
+        closeSceneWindow();
+        return kSceneNoBitmapTexture;
     }
     // The start-up's draws come before this seeding, so every run starts alike.
     world->random.seed(static_cast<uint32_t>(clock()));

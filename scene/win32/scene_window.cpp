@@ -1,7 +1,6 @@
 #include "scene/win32/scene_window.h"
 
 #include "scene/frame.h"
-#include "scene/scene_start.h"
 #include "scene/screen_plan.h"
 #include "scene/win32/monitor_covers.h"
 #include "scene/win32/swap_interval.h"
@@ -108,8 +107,7 @@ SceneWindowState& sceneWindowState() {
     return state;
 }
 
-std::optional<SceneExitCode> openSceneWindow(const char* title, int width, int height, int bits,
-                                             World& world, MeshModel& model) {
+std::optional<SceneExitCode> openSceneWindow(const char* title, int width, int height, int bits) {
     state.instance = GetModuleHandleA(nullptr);
     if (!registerWindowClass()) {
         return kSceneWindowFailed;
@@ -145,11 +143,6 @@ std::optional<SceneExitCode> openSceneWindow(const char* title, int width, int h
     SetForegroundWindow(state.window);
     SetFocus(state.window);
     resizeScene(sceneWidth, sceneHeight);
-
-    if (!initScene(world, model, workFolderSnapshotPaths())) {
-        closeSceneWindow();
-        return kSceneNoBitmapTexture;
-    }
     return std::nullopt;
 }
 

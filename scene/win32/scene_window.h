@@ -7,9 +7,7 @@
 
 #include <optional>
 
-#include "scene/model/mesh_model.h"
 #include "scene/win32/scene_exit_code.h"
-#include "scene/world.h"
 
 struct SceneWindowState {
     HINSTANCE instance = nullptr;
@@ -26,10 +24,10 @@ struct SceneWindowState {
 SceneWindowState& sceneWindowState();
 
 // Registers the class, switches the display mode where the display takes it, covers the
-// other monitors, creates the window and its context and starts the scene. Nothing when all
-// went well; otherwise the exit code of the failure, with everything created released again.
-std::optional<SceneExitCode> openSceneWindow(const char* title, int width, int height, int bits,
-                                             World& world, MeshModel& model);
+// other monitors, creates the window and its context, current on this thread, and sets the
+// projection to the window's size. Nothing when all went well; otherwise the exit code of the
+// failure, with everything created released again.
+std::optional<SceneExitCode> openSceneWindow(const char* title, int width, int height, int bits);
 
 // Restores the display mode (when it was switched) and the cursor, releases context, DC,
 // window and class, and takes the covers away. Safe after a partial open.

@@ -1,0 +1,332 @@
+#include "scene/mipmap_levels.h"
+
+#include <emmintrin.h>
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <optional>
+#include <span>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr size_t kChannels = 3;
+
+// Where one output column (or row) starts and ends in the input: a whole pixel and the
+// fraction of it covered. GLU steps these in float from one output pixel to the next; they are
+// stepped here the same way, once per picture, so that they round the same.
+struct Span {
+    int32_t low = 0;
+    float lowPart = 0;
+    int32_t high = 0;
+    float highPart = 0;
+};
+
+// `clampHigh`: rows never end past the last input row (GLU clamps its rows, not its columns,
+// and carries the clamped row on to the next step).
+std::vector<Span> stepSpans(int32_t in, int32_t out, bool clampHigh) {
+    const float step = static_cast<float>(in) / static_cast<float>(out);
+    const auto stepWhole = static_cast<int32_t>(std::floor(step));
+    const float stepPart = step - static_cast<float>(stepWhole);
+    std::vector<Span> spans(static_cast<size_t>(out));
+    Span span{0, 0, stepWhole, stepPart};
+    for (Span& each : spans) {
+        if (clampHigh && span.high >= in) {
+            span.high = in - 1;
+        }
+        each = span;
+        span.low = span.high;
+        span.lowPart = span.highPart;
+        span.high += stepWhole;
+        span.highPart += stepPart;
+        if (span.highPart > 1) {
+            span.highPart -= 1.0f;
+            ++span.high;
+        }
+    }
+    return spans;
+}
+
+// Input rows as floats, converted once each rather than once for every output pixel that
+// reads them. GLU reads its rows as one run of bytes, so a column past a row's right edge is
+// the next row's start: each converted row carries `overhang` pixels of the next row (black
+// past the picture's end, where GLU's weight is nothing in practice). Output rows read input
+// rows in rising order, so a few rows kept round-robin are all there is to hold.
+class FloatRows {
+public:
+    FloatRows(const RgbImage& picture, int32_t rowsHeld, int32_t overhang)
+        : picture_(picture),
+          length_(static_cast<size_t>(picture.width + overhang) * kChannels + 1),
+          rows_(static_cast<size_t>(rowsHeld) * length_),
+          heldRow_(static_cast<size_t>(rowsHeld), -1) {}
+
+    // Pixel x of `row` (x up to the row's width plus the overhang), red, green, blue, and one
+    // float more that is read but never used.
+    const float* row(int32_t row) {
+        const size_t slot = static_cast<size_t>(row) % heldRow_.size();
+        float* floats = &rows_[slot * length_];
+        if (heldRow_[slot] != row) {
+            heldRow_[slot] = row;
+            const size_t start =
+                static_cast<size_t>(row) * static_cast<size_t>(picture_.width) * kChannels;
+            const size_t count = std::min(length_ - 1, picture_.pixels.size() - start);
+            for (size_t i = 0; i < count; ++i) {
+                floats[i] = static_cast<float>(picture_.pixels[start + i]);
+            }
+            std::fill(floats + count, floats + length_, 0.0f);
+        }
+        return floats;
+    }
+
+private:
+    const RgbImage& picture_;
+    size_t length_;
+    std::vector<float> rows_;
+    std::vector<int32_t> heldRow_;
+};
+
+// Each channel's running sum. The channels are summed side by side in one vector of four
+// floats, the fourth never used; each lane rounds as GLU's one float does.
+struct Totals {
+    __m128 lanes = _mm_setzero_ps();
+
+    void add(const float* pixel, float weight) {
+        lanes = _mm_add_ps(lanes, _mm_mul_ps(_mm_loadu_ps(pixel), _mm_set1_ps(weight)));
+    }
+    void addWhole(const float* pixel) { lanes = _mm_add_ps(lanes, _mm_loadu_ps(pixel)); }
+    void addPair(const float* left, float leftWeight, const float* right, float rightWeight) {
+        lanes = _mm_add_ps(lanes,
+                           _mm_add_ps(_mm_mul_ps(_mm_loadu_ps(left), _mm_set1_ps(leftWeight)),
+                                      _mm_mul_ps(_mm_loadu_ps(right), _mm_set1_ps(rightWeight))));
+    }
+};
+
+// One output pixel: the input under the box from (x.low, y.low) to (x.high, y.high), each
+// input pixel weighted by how much of it the box covers, summed in GLU's order (edges, then
+// inner pixels), since float sums depend on their order. `rows` holds input rows y.low to
+// y.high.
+Totals boxTotals(const float* const* rows, const Span& x, const Span& y) {
+    Totals totals;
+    const auto pixel = [&](int32_t column, int32_t row) {
+        return rows[row - y.low] + static_cast<size_t>(column) * kChannels;
+    };
+    const float leftPart = 1 - x.lowPart;
+    const auto addRow = [&](int32_t row, float part) {
+        totals.add(pixel(x.low, row), part * leftPart);
+        for (int32_t column = x.low + 1; column < x.high; ++column) {
+            totals.add(pixel(column, row), part);
+        }
+        totals.add(pixel(x.high, row), part * x.highPart);
+    };
+    if (y.high > y.low && x.high > x.low) {
+        addRow(y.low, 1 - y.lowPart);
+        addRow(y.high, y.highPart);
+        // GLU's edge columns move one pixel right on every inner row as well as one row up.
+        for (int32_t step = 0; step < y.high - y.low - 1; ++step) {
+            totals.addPair(pixel(x.low + step, y.low + 1 + step), leftPart,
+                           pixel(x.high + step, y.low + 1 + step), x.highPart);
+        }
+    } else if (y.high > y.low) {
+        const float width = x.highPart - x.lowPart;
+        totals.add(pixel(x.low, y.low), (1 - y.lowPart) * width);
+        for (int32_t row = y.low + 1; row < y.high; ++row) {
+            totals.add(pixel(x.low, row), width);
+        }
+        totals.add(pixel(x.low, y.high), width * y.highPart);
+    } else if (x.high > x.low) {
+        addRow(y.low, y.highPart - y.lowPart);
+    } else {
+        totals.add(pixel(x.low, y.low), (y.highPart - y.lowPart) * (x.highPart - x.lowPart));
+    }
+    for (int32_t row = y.low + 1; row < y.high; ++row) {
+        for (int32_t column = x.low + 1; column < x.high; ++column) {
+            totals.addWhole(pixel(column, row));
+        }
+    }
+    return totals;
+}
+
+// The spans of every output column and row, and what the box filter needs to know of them.
+struct Scaling {
+    Scaling(const RgbImage& picture, int32_t width, int32_t height)
+        : picture(picture),
+          columns(stepSpans(picture.width, width, false)),
+          rows(stepSpans(picture.height, height, true)),
+          area((static_cast<float>(picture.width) / static_cast<float>(width)) *
+               (static_cast<float>(picture.height) / static_cast<float>(height))) {
+        for (const Span& row : rows) {
+            rowsRead = std::max(rowsRead, row.high - row.low + 1);
+        }
+        // How far past a row's right edge the columns reach: the last column's end, plus the
+        // edge columns' move right (boxTotals).
+        overhang = std::max(columns.back().high + rowsRead - picture.width, 0) + 1;
+    }
+
+    const RgbImage& picture;
+    std::vector<Span> columns;
+    std::vector<Span> rows;
+    float area;
+    int32_t rowsRead = 1;  // input rows under one output row, at most
+    int32_t overhang = 0;
+};
+
+// Output rows `first` to `last` (not included) of the scaled picture. Everything it needs is
+// allocated when it is made, so that scaling on another thread cannot fail.
+class RowScaler {
+public:
+    RowScaler(const Scaling& scaling, size_t first, size_t last)
+        : scaling_(scaling),
+          first_(first),
+          last_(last),
+          floatRows_(scaling.picture, scaling.rowsRead, scaling.overhang),
+          rowsUnder_(static_cast<size_t>(scaling.rowsRead)) {
+        columnParts_.reserve(scaling.columns.size());
+        for (const Span& column : scaling.columns) {
+            columnParts_.push_back({_mm_set1_ps(1 - column.lowPart), _mm_set1_ps(column.highPart)});
+        }
+    }
+
+    void scale(RgbImage& scaled) {
+        const size_t width = scaling_.columns.size();
+        uint8_t* out = scaled.pixels.data() + first_ * width * kChannels;
+        // The end of this scaler's rows: past it, another thread may be writing.
+        const uint8_t* const end = scaled.pixels.data() + last_ * width * kChannels;
+        const __m128 area = _mm_set1_ps(scaling_.area);
+        for (size_t i = first_; i < last_; ++i) {
+            const Span& row = scaling_.rows[i];
+            for (int32_t y = row.low; y <= row.high; ++y) {
+                rowsUnder_[static_cast<size_t>(y - row.low)] = floatRows_.row(y);
+            }
+            const __m128 bottomPart = _mm_set1_ps(1 - row.lowPart);
+            const __m128 topPart = _mm_set1_ps(row.highPart);
+            for (size_t x = 0; x < width; ++x, out += kChannels) {
+                const Span& column = scaling_.columns[x];
+                __m128 totals;
+                if (row.high == row.low + 1 && column.high == column.low + 1) {
+                    // Most pixels lie under a box that touches 2 x 2 input pixels: boxTotals'
+                    // sums for that box, without its loops.
+                    const float* bottom =
+                        rowsUnder_[0] + static_cast<size_t>(column.low) * kChannels;
+                    const float* top = rowsUnder_[1] + static_cast<size_t>(column.low) * kChannels;
+                    const ColumnParts& parts = columnParts_[x];
+                    totals = _mm_mul_ps(_mm_loadu_ps(bottom), _mm_mul_ps(bottomPart, parts.left));
+                    totals = _mm_add_ps(totals, _mm_mul_ps(_mm_loadu_ps(bottom + kChannels),
+                                                           _mm_mul_ps(bottomPart, parts.right)));
+                    totals = _mm_add_ps(
+                        totals, _mm_mul_ps(_mm_loadu_ps(top), _mm_mul_ps(topPart, parts.left)));
+                    totals = _mm_add_ps(totals, _mm_mul_ps(_mm_loadu_ps(top + kChannels),
+                                                           _mm_mul_ps(topPart, parts.right)));
+                } else {
+                    totals = boxTotals(rowsUnder_.data(), column, row).lanes;
+                }
+                // Truncated, as C converts a float to a byte; the sums lie within 0 to 255.
+                const __m128i whole = _mm_cvttps_epi32(_mm_div_ps(totals, area));
+                const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(whole, whole), whole);
+                const auto rgb = static_cast<uint32_t>(_mm_cvtsi128_si32(bytes));
+                std::memcpy(out, &rgb, out + 4 <= end ? 4 : kChannels);
+            }
+        }
+    }
+
+private:
+    const Scaling& scaling_;
+    size_t first_;
+    size_t last_;
+    // How much of its leftmost and rightmost input pixel each output column covers.
+    struct ColumnParts {
+        __m128 left;
+        __m128 right;
+    };
+
+    FloatRows floatRows_;
+    std::vector<const float*> rowsUnder_;
+    std::vector<ColumnParts> columnParts_;
+};
+
+RgbImage blankPicture(int32_t width, int32_t height) {
+    RgbImage picture;
+    picture.width = width;
+    picture.height = height;
+    picture.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * kChannels);
+    return picture;
+}
+
+}  // namespace
+
+int32_t mipmapSide(int32_t side) {
+    int32_t power = 1;
+    for (; side != 1; side >>= 1, power *= 2) {
+        if (side == 3) {
+            return power * 4;
+        }
+    }
+    return power;
+}
+
+std::vector<RgbImage> mipmapLevels(const RgbImage& picture, int32_t width, int32_t height) {
+    std::vector<RgbImage> levels;
+    levels.push_back(picture.width == width && picture.height == height
+                         ? picture
+                         : scaledForMipmap(picture, width, height));
+    while (levels.back().width > 1 || levels.back().height > 1) {
+        levels.push_back(nextMipmapLevel(levels.back()));
+    }
+    return levels;
+}
+
+RgbImage scaledForMipmap(const RgbImage& picture, int32_t width, int32_t height) {
+    if (picture.width == width * 2 && picture.height == height * 2) {
+        return nextMipmapLevel(picture);  // GLU halves an exact half with its 2 x 2 average
+    }
+    const Scaling scaling(picture, width, height);
+    RgbImage scaled = blankPicture(width, height);
+    // The rows are independent: the upper half goes to a second thread where one can start,
+    // each half with its own rows held.
+    const size_t half = scaling.rows.size() / 2;
+    RowScaler lower(scaling, 0, half);
+    RowScaler upper(scaling, half, scaling.rows.size());
+    std::optional<std::thread> helper;
+    try {
+        helper.emplace([&] { upper.scale(scaled); });
+    } catch (const std::system_error&) {
+        upper.scale(scaled);
+    }
+    lower.scale(scaled);
+    if (helper) {
+        helper->join();
+    }
+    return scaled;
+}
+
+RgbImage nextMipmapLevel(const RgbImage& level) {
+    const auto width = static_cast<size_t>(level.width);
+    const auto height = static_cast<size_t>(level.height);
+    RgbImage next = blankPicture(level.width > 1 ? level.width / 2 : 1,
+                                 level.height > 1 ? level.height / 2 : 1);
+    const uint8_t* in = level.pixels.data();
+    uint8_t* out = next.pixels.data();
+    if (width == 1 || height == 1) {
+        // A single row or column: pairs, their average rounded down.
+        const size_t count = next.pixels.size();
+        for (size_t i = 0; i < count; ++i) {
+            const size_t at = (i / kChannels) * 2 * kChannels + i % kChannels;
+            out[i] = static_cast<uint8_t>((in[at] + in[at + kChannels]) / 2);
+        }
+        return next;
+    }
+    const size_t stride = width * kChannels;
+    for (size_t y = 0; y < height / 2; ++y) {
+        const uint8_t* lower = in + 2 * y * stride;
+        const uint8_t* upper = lower + stride;
+        for (size_t x = 0; x < width / 2; ++x, lower += 2 * kChannels, upper += 2 * kChannels) {
+            for (size_t c = 0; c < kChannels; ++c) {
+                *out++ = static_cast<uint8_t>(
+                    (lower[c] + lower[c + kChannels] + upper[c] + upper[c + kChannels] + 2) / 4);
+            }
+        }
+    }
+    return next;
+}

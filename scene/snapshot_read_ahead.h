@@ -1,0 +1,41 @@
+#pragma once
+// The work-folder bitmaps read, and their mipmap levels made, on a thread of their own. The
+// scene starts it before it makes its window and OpenGL context, which take about as long,
+// and takes the pictures when it makes their textures: reading and levels need no context.
+#include <array>
+#include <memory>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "scene/rgb_image.h"
+#include "scene/textures.h"
+
+// A picture read ahead, with the levels its texture will most likely have (mipmap_levels.h).
+struct PreparedPicture {
+    // Null when it could not be read: the scene then reads the file itself and says why.
+    std::unique_ptr<RgbImage> picture;
+    std::vector<RgbImage> levels;
+};
+
+// By texture slot: sky, ground, smoke.
+using PreparedPictures = std::array<PreparedPicture, 3>;
+
+class SnapshotReadAhead {
+public:
+    explicit SnapshotReadAhead(const SnapshotPaths& paths);
+    ~SnapshotReadAhead();
+    SnapshotReadAhead(const SnapshotReadAhead&) = delete;
+    SnapshotReadAhead& operator=(const SnapshotReadAhead&) = delete;
+
+    // The pictures, once all are read (here and now where no thread could be started).
+    PreparedPictures& pictures();
+
+private:
+    void read() noexcept;
+
+    SnapshotPaths paths_;
+    PreparedPictures pictures_;
+    std::optional<std::thread> thread_;
+    bool done_ = false;
+};
