@@ -59,10 +59,9 @@ void removeWorkFolder() {
 
 bool prepareWorkFolder(const WorkFiles& files) {
     CreateDirectoryA(contract::kWorkFolder, nullptr);
-    const auto writeOrRemove = [](bool wanted, const char* path, int size, DWORD colour) {
+    const auto writeOrRemove = [](bool wanted, const char* path, int size, COLORREF colour) {
         DeleteFileA(path);
-        const TestRgb rgb = {static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
-                             static_cast<uint8_t>(colour)};
+        const TestRgb rgb = {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
         return !wanted || writeSolidTestBmp(path, size, size, rgb);
     };
     bool ok = writeOrRemove(files.sky, contract::kSkyBitmapPath, 64, kSkyColour);
@@ -87,10 +86,9 @@ bool prepareWorkFolder(const WorkFiles& files) {
            ok;
 }
 
-DWORD pixelAt(const RgbImage& image, int x, int y) {
+COLORREF pixelAt(const RgbImage& image, int x, int y) {
     const std::size_t at = (static_cast<std::size_t>(image.height - 1 - y) * image.width + x) * 3;
-    return static_cast<DWORD>(image.pixels[at]) << 16 |
-           static_cast<DWORD>(image.pixels[at + 1]) << 8 | image.pixels[at + 2];
+    return RGB(image.pixels[at], image.pixels[at + 1], image.pixels[at + 2]);
 }
 
 std::optional<int> cursorDisplayCount(HWND window) {
