@@ -114,17 +114,13 @@ TEST_F(SceneProgram, OtherKeysTheMouseAndTheScreenSaverCommandsChangeNothingButA
 }
 
 TEST_F(SceneProgram, WithoutItsFilesItEndsWithItsCodeAndTheDisplayAsItWas) {
-    struct Case {
-        e2e::WorkFiles files;
-        long exitCode;
-    };
-    const Case cases[] = {
+    const std::pair<e2e::WorkFiles, long> cases[] = {
         {{.model = false}, 2},                                 // before any window
         {{.sky = false, .ground = false, .smoke = false}, 5},  // no bitmap became a texture
     };
-    for (const Case& c : cases) {
-        launch(c.files);
-        EXPECT_EQ(scene.waitForExit(30000), c.exitCode);
+    for (const auto& [files, exitCode] : cases) {
+        launch(files);
+        EXPECT_EQ(scene.waitForExit(30000), exitCode);
         EXPECT_TRUE(e2e::waitForNoWindow(contract::kSceneWindowTitle, 2000));
         expectDisplayRestored();
     }
