@@ -53,12 +53,12 @@ bool prepareWorkFolder(const WorkFiles& files);
 // The pixel at (x, y), y counted from the top.
 COLORREF pixelAt(const RgbImage& image, int x, int y);
 
-// What a run played, from the WAV file that ALSA's capture writes (16- or 32-bit samples, read
-// by their sign alone, so integers and floats alike): how often the test tone started (its
-// `markerHz` start heard for 20 periods after anything else) and the frequency of its body.
-// Periods are measured between rising zero crossings after a negative half of at least an
-// eighth of the marker's period, and a gap of silence between the player's writes restarts
-// the measurement. Nothing heard: no starts, a body of 0 Hz.
+// What a run played, from the WAV file that ALSA's capture writes (samples of 16 bits or more,
+// read by their sign alone, so integers and floats alike): how often the test tone started (its
+// `markerHz` start heard for 20 periods after its body) and the frequency of its body. Periods
+// run between rising zero crossings; one within a tenth of neither tone's (across a gap of
+// silence between the player's writes, say) counts for neither. Nothing heard: no starts, a
+// body of 0 Hz.
 struct HeardTone {
     int starts = 0;
     double bodyHz = 0;
