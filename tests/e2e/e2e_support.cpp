@@ -1,6 +1,5 @@
 #include "tests/e2e/e2e_support.h"
 
-#include "saver/runtime/picture_surface.h"
 #include "saver/runtime/win32_text.h"
 
 namespace e2e {
@@ -169,21 +168,12 @@ void settle(HWND window) {
     }
 }
 
-ScreenShot captureScreen() {
-    ScreenShot shot;
-    shot.width = GetSystemMetrics(SM_CXSCREEN);
-    shot.height = GetSystemMetrics(SM_CYSCREEN);
-    PictureSurface picture;
-    picture.Resize(shot.width, shot.height);
+std::unique_ptr<PictureSurface> captureScreen() {
+    auto shot = std::make_unique<PictureSurface>();
+    shot->Resize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     HDC screen = GetDC(nullptr);
-    BitBlt(picture.Dc(), 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
+    BitBlt(shot->Dc(), 0, 0, shot->Width(), shot->Height(), screen, 0, 0, SRCCOPY);
     ReleaseDC(nullptr, screen);
-    const std::span<const std::uint8_t> rows = picture.Rows();  // bottom row first
-    for (int i = 0; i < shot.width * shot.height; ++i) {
-        const std::size_t row = static_cast<std::size_t>(shot.height - 1 - i / shot.width);
-        const std::uint8_t* pixel = &rows[row * picture.Stride() + i % shot.width * 3];
-        shot.pixels.push_back(static_cast<DWORD>(pixel[2]) << 16 | pixel[1] << 8 | pixel[0]);
-    }
     return shot;
 }
 

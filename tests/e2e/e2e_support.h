@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "saver/runtime/picture_surface.h"
+
 namespace e2e {
 
 // The Windows path of a file in the build's output folder (Soravane.dll, Soravane.data, ...).
@@ -60,13 +62,7 @@ void clickWindow(HWND window);
 // Returns once the thread of `window` has handled the input sent to it so far.
 void settle(HWND window);
 
-// The screen's pixels now, top row first, as 0x00RRGGBB.
-struct ScreenShot {
-    int width = 0;
-    int height = 0;
-    std::vector<DWORD> pixels;
-    DWORD at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
-ScreenShot captureScreen();
+// The screen's pixels now.
+std::unique_ptr<PictureSurface> captureScreen();
 
 }  // namespace e2e

@@ -1,6 +1,6 @@
 #include "tests/e2e/saver_e2e_support.h"
 
-#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <numeric>
@@ -59,10 +59,9 @@ void removeWorkFolder() {
 
 bool prepareWorkFolder(const WorkFiles& files) {
     CreateDirectoryA(contract::kWorkFolder, nullptr);
-    const auto writeOrRemove = [](bool wanted, const char* path, int size, DWORD colour) {
+    const auto writeOrRemove = [](bool wanted, const char* path, int size, COLORREF colour) {
         DeleteFileA(path);
-        const TestRgb rgb = {static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
-                             static_cast<uint8_t>(colour)};
+        const TestRgb rgb = {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
         return !wanted || writeSolidTestBmp(path, size, size, rgb);
     };
     bool ok = writeOrRemove(files.sky, contract::kSkyBitmapPath, 64, kSkyColour);
@@ -87,10 +86,9 @@ bool prepareWorkFolder(const WorkFiles& files) {
            ok;
 }
 
-DWORD pixelAt(const RgbImage& image, int x, int y) {
+COLORREF pixelAt(const RgbImage& image, int x, int y) {
     const std::size_t at = (static_cast<std::size_t>(image.height - 1 - y) * image.width + x) * 3;
-    return static_cast<DWORD>(image.pixels[at]) << 16 |
-           static_cast<DWORD>(image.pixels[at + 1]) << 8 | image.pixels[at + 2];
+    return RGB(image.pixels[at], image.pixels[at + 1], image.pixels[at + 2]);
 }
 
 std::optional<int> cursorDisplayCount(HWND window) {
@@ -110,8 +108,8 @@ std::optional<int> cursorDisplayCount(HWND window) {
 HeardTone listen(const std::string& capture, double markerHz, double bodyHz) {
     HeardTone heard;
     const std::string file = readWholeFile(capture);
-    const size_t data = file.find("data", 12);
-    if (file.size() < 36 || data == std::string::npos) {
+    const size_t data = file.find("data", 36);  // after the format's fields
+    if (data == std::string::npos) {
         return heard;
     }
     const auto field = [&](size_t at, size_t size) {
@@ -122,45 +120,30 @@ HeardTone listen(const std::string& capture, double markerHz, double bodyHz) {
     const uint32_t rate = field(24, 4);
     const uint32_t width = field(34, 2) / 8;
     const uint32_t frame = width * field(22, 2);
-    if (frame == 0 || (width != 2 && width != 4)) {
-        return heard;
-    }
-    const double split = 2.0 * rate / (markerHz + bodyHz);  // samples per period between them
-    const size_t shortestHalf = std::max<size_t>(2, static_cast<size_t>(rate / (8 * markerHz)));
-    size_t negatives = 0;
-    size_t zeros = 0;
+    // Whether a period of `samples` is within a tenth of the period of `hz`.
+    const auto isPeriodOf = [&](double samples, double hz) {
+        return std::abs(samples * hz / rate - 1) < 0.1;
+    };
     size_t lastRise = 0;
-    bool measuring = false;
+    bool wasNegative = false;
     int markerPeriods = 0;
     double bodyPeriods = 0;
     double bodySamples = 0;
-    for (size_t i = 0; data + 8 + (i + 1) * frame <= file.size(); ++i) {
-        const size_t at = data + 8 + i * frame;  // the first channel
-        const int64_t sample =
-            width == 2 ? static_cast<int16_t>(field(at, 2)) : static_cast<int32_t>(field(at, 4));
-        zeros = sample == 0 ? zeros + 1 : 0;
-        if (zeros >= 8) {
-            measuring = false;
-            negatives = 0;
-        } else if (sample < 0) {
-            ++negatives;
-        } else if (negatives > 0) {
-            if (negatives >= shortestHalf) {
-                const double period = static_cast<double>(i - lastRise);
-                if (measuring && period > split / 2 && period < split * 2) {
-                    if (period < split) {
-                        heard.starts += ++markerPeriods == 20;
-                    } else {
-                        markerPeriods = 0;
-                        ++bodyPeriods;
-                        bodySamples += period;
-                    }
-                }
-                lastRise = i;
-                measuring = true;
+    for (size_t i = 0; frame > 0 && data + 8 + (i + 1) * frame <= file.size(); ++i) {
+        // The first channel's sign: the top bit of its last byte, in integers and floats alike.
+        const bool negative = (field(data + 8 + i * frame + width - 1, 1) & 0x80) != 0;
+        if (wasNegative && !negative) {
+            const double period = static_cast<double>(i - lastRise);
+            lastRise = i;
+            if (isPeriodOf(period, markerHz)) {
+                heard.starts += ++markerPeriods == 20;
+            } else if (isPeriodOf(period, bodyHz)) {
+                markerPeriods = 0;
+                ++bodyPeriods;
+                bodySamples += period;
             }
-            negatives = 0;
         }
+        wasNegative = negative;
     }
     heard.bodyHz = bodySamples > 0 ? rate * bodyPeriods / bodySamples : 0;
     return heard;

@@ -39,8 +39,8 @@ void removeWorkFolder();
 
 // The work folder as the saver leaves it for the scene, in plain colours that screen checks
 // tell apart; each file written, or removed when not wanted.
-inline constexpr DWORD kSkyColour = 0x0000FF;     // 0x00RRGGBB
-inline constexpr DWORD kGroundColour = 0x00C800;  // the "desktop"
+inline constexpr COLORREF kSkyColour = RGB(0, 0, 255);
+inline constexpr COLORREF kGroundColour = RGB(0, 200, 0);  // the "desktop"
 struct WorkFiles {
     bool model = true;
     int modelTriangles = 0;  // 0: the shipped jet; otherwise a model of this many, slow to draw
@@ -50,15 +50,15 @@ struct WorkFiles {
 };
 bool prepareWorkFolder(const WorkFiles& files);
 
-// The pixel at (x, y), y counted from the top, as 0x00RRGGBB.
-DWORD pixelAt(const RgbImage& image, int x, int y);
+// The pixel at (x, y), y counted from the top.
+COLORREF pixelAt(const RgbImage& image, int x, int y);
 
-// What a run played, from the WAV file that ALSA's capture writes (16- or 32-bit samples, read
-// by their sign alone, so integers and floats alike): how often the test tone started (its
-// `markerHz` start heard for 20 periods after anything else) and the frequency of its body.
-// Periods are measured between rising zero crossings after a negative half of at least an
-// eighth of the marker's period, and a gap of silence between the player's writes restarts
-// the measurement. Nothing heard: no starts, a body of 0 Hz.
+// What a run played, from the WAV file that ALSA's capture writes (samples of 16 bits or more,
+// read by their sign alone, so integers and floats alike): how often the test tone started (its
+// `markerHz` start heard for 20 periods after its body) and the frequency of its body. Periods
+// run between rising zero crossings; one within a tenth of neither tone's (across a gap of
+// silence between the player's writes, say) counts for neither. Nothing heard: no starts, a
+// body of 0 Hz.
 struct HeardTone {
     int starts = 0;
     double bodyHz = 0;

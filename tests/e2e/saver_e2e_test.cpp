@@ -127,32 +127,29 @@ TEST_F(Saver, ARunningSaverOrOpenSettingsDialogEndsEveryModeAtOnce) {
 }
 
 TEST_F(Saver, AMissingFileBesideItShowsItsMessageAndEndsWhenItIsClosed) {
-    struct Case {
-        const char* arguments;
-        std::vector<const char*> removed;
-        const char* message;
+    // The arguments and the files removed: the message names the first of them.
+    const std::pair<const char*, std::vector<const char*>> cases[] = {
+        {"/s", {"Soravane.dll", "Soravane.data"}},
+        {"", {"Soravane.data"}},
+        {"/c", {"Soravane.dll"}},
     };
-    const Case cases[] = {
-        {"/s", {"Soravane.dll", "Soravane.data"}, "Soravane.dll が同じﾌｫﾙﾀﾞに見つかりません！"},
-        {"", {"Soravane.data"}, "Soravane.data が同じﾌｫﾙﾀﾞに見つかりません！"},
-        {"/c", {"Soravane.dll"}, "Soravane.dll が同じﾌｫﾙﾀﾞに見つかりません！"},
-    };
-    for (const Case& c : cases) {
-        for (const char* removed : c.removed) {
-            DeleteFileA(folder.file(removed).c_str());
+    for (const auto& [arguments, removed] : cases) {
+        for (const char* name : removed) {
+            DeleteFileA(folder.file(name).c_str());
         }
-        saver = folder.startSaver(c.arguments);
+        saver = folder.startSaver(arguments);
         HWND box = e2e::waitFor([] { return FindWindowW(L"#32770", L"Soravane"); }, kTimeoutMs);
-        ASSERT_NE(box, nullptr) << c.arguments;
-        EXPECT_NE(e2e::findChildByText(box, c.message), nullptr) << c.arguments;
+        ASSERT_NE(box, nullptr) << arguments;
+        const std::string message = std::string(removed[0]) + " が同じﾌｫﾙﾀﾞに見つかりません！";
+        EXPECT_NE(e2e::findChildByText(box, message), nullptr) << arguments;
         EXPECT_TRUE(saver.running());  // it waits for the box
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         EXPECT_EQ(saver.waitForExit(kTimeoutMs), 0);
         // Only the one message, then the end: no second box, no scene, no snapshot.
         EXPECT_EQ(FindWindowW(L"#32770", L"Soravane"), nullptr);
         EXPECT_FALSE(e2e::fileExists(contract::kGroundBitmapPath));
-        for (const char* removed : c.removed) {
-            CopyFileA(e2e::shippedFile(removed).c_str(), folder.file(removed).c_str(), FALSE);
+        for (const char* name : removed) {
+            CopyFileA(e2e::shippedFile(name).c_str(), folder.file(name).c_str(), FALSE);
         }
     }
 }
@@ -162,8 +159,8 @@ TEST_F(Saver, ARunWritesTheWorkFolderStartsTheSceneAndEndsAfterEscape) {
     HWND block = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 100, 100,
                                  50, nullptr, nullptr, nullptr, nullptr);
     UpdateWindow(block);
-    const e2e::ScreenShot desktop = e2e::captureScreen();
-    ASSERT_NE(desktop.at(50, 120), desktop.at(500, 500));
+    const auto desktop = e2e::captureScreen();
+    ASSERT_NE(GetPixel(desktop->Dc(), 50, 120), GetPixel(desktop->Dc(), 500, 500));
     HWND scene = startRun("/s");
     ASSERT_NE(scene, nullptr);
     DestroyWindow(block);  // the scene's window alone on the screen, for the key press
@@ -174,7 +171,8 @@ TEST_F(Saver, ARunWritesTheWorkFolderStartsTheSceneAndEndsAfterEscape) {
     ASSERT_EQ(ground->width, 1024);
     ASSERT_EQ(ground->height, 768);
     for (const auto& [x, y] : {std::pair{0, 120}, {1023, 100}, {924, 149}, {512, 767}}) {
-        EXPECT_EQ(e2e::pixelAt(*ground, x, y), desktop.at(1023 - x, y)) << x << "," << y;
+        EXPECT_EQ(e2e::pixelAt(*ground, x, y), GetPixel(desktop->Dc(), 1023 - x, y))
+            << x << "," << y;
     }
     // The built-in pictures as they were drawn, and the model as shipped.
     EXPECT_EQ(readWholeFile(contract::kSmokeBitmapPath),

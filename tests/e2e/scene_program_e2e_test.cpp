@@ -2,8 +2,8 @@
 // drawing until Escape or a close request, and failing early and cleanly without its files.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
+#include <span>
 
 #include "contract/work_folder.h"
 #include "tests/e2e/e2e_support.h"
@@ -34,17 +34,6 @@ protected:
     e2e::Process scene;
 };
 
-// Each channel within `tolerance` of the colour's.
-bool closeTo(DWORD pixel, DWORD colour, int tolerance) {
-    for (int shift = 0; shift <= 16; shift += 8) {
-        if (std::abs(static_cast<int>((pixel >> shift) & 0xFF) -
-                     static_cast<int>((colour >> shift) & 0xFF)) > tolerance) {
-            return false;
-        }
-    }
-    return true;
-}
-
 TEST_F(SceneProgram, CoversTheScreenWithSkyAndGroundUntilEscape) {
     HWND window = start();
     ASSERT_NE(window, nullptr);
@@ -61,14 +50,23 @@ TEST_F(SceneProgram, CoversTheScreenWithSkyAndGroundUntilEscape) {
     bool drewFarCorner = false;  // outside the viewport of any smaller projection
     for (int shots = 0; shots < 12 && !(sawSky && sawGround && drewFarCorner); ++shots) {
         Sleep(shots == 0 ? 2000 : 700);
-        const e2e::ScreenShot shot = e2e::captureScreen();
-        const auto count = [&](DWORD colour) {
-            return std::count_if(shot.pixels.begin(), shot.pixels.end(),
-                                 [&](DWORD pixel) { return closeTo(pixel, colour, 8); });
+        const auto shot = e2e::captureScreen();
+        const std::span<const std::uint8_t> rows = shot->Rows();
+        // The pixels with each channel within 8 levels of the colour's.
+        const auto count = [&](COLORREF colour) {
+            int matching = 0;
+            for (int at = 0; at < shot->Width() * shot->Height(); ++at) {
+                const std::uint8_t* bgr =
+                    &rows[at / shot->Width() * shot->Stride() + at % shot->Width() * 3];
+                matching += std::abs(bgr[0] - GetBValue(colour)) <= 8 &&
+                            std::abs(bgr[1] - GetGValue(colour)) <= 8 &&
+                            std::abs(bgr[2] - GetRValue(colour)) <= 8;
+            }
+            return matching;
         };
         sawSky = sawSky || count(e2e::kSkyColour) > 1000;
         sawGround = sawGround || count(e2e::kGroundColour) > 1000;
-        drewFarCorner = drewFarCorner || shot.at(shot.width - 1, 0) != 0;
+        drewFarCorner = drewFarCorner || GetPixel(shot->Dc(), shot->Width() - 1, 0) != 0;
     }
     EXPECT_TRUE(sawSky);
     EXPECT_TRUE(sawGround);
@@ -116,17 +114,13 @@ TEST_F(SceneProgram, OtherKeysTheMouseAndTheScreenSaverCommandsChangeNothingButA
 }
 
 TEST_F(SceneProgram, WithoutItsFilesItEndsWithItsCodeAndTheDisplayAsItWas) {
-    struct Case {
-        e2e::WorkFiles files;
-        long exitCode;
-    };
-    const Case cases[] = {
+    const std::pair<e2e::WorkFiles, long> cases[] = {
         {{.model = false}, 2},                                 // before any window
         {{.sky = false, .ground = false, .smoke = false}, 5},  // no bitmap became a texture
     };
-    for (const Case& c : cases) {
-        launch(c.files);
-        EXPECT_EQ(scene.waitForExit(30000), c.exitCode);
+    for (const auto& [files, exitCode] : cases) {
+        launch(files);
+        EXPECT_EQ(scene.waitForExit(30000), exitCode);
         EXPECT_TRUE(e2e::waitForNoWindow(contract::kSceneWindowTitle, 2000));
         expectDisplayRestored();
     }

@@ -2,10 +2,11 @@
 // A fresh folder for one test's files, removed with everything in it afterwards.
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "tools/file_bytes.h"
 
 class TempFolder {
 public:
@@ -21,9 +22,7 @@ public:
 
     // Writes `bytes` as the file `name` and returns its path.
     std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-        std::ofstream(file(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        tools::writeFileBytes(path_ / name, bytes);
         return file(name);
     }
 

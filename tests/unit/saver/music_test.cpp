@@ -164,29 +164,25 @@ TEST_F(Music, AnMp3InAnyLetterCasePlaysLoopsAndStops) {
     EXPECT_TRUE(timers.Timer1Enabled);
 }
 
-TEST_F(Music, AWavLoopsOnlyWithAnOutputDeviceAndStopsAtTheEnd) {
-    state = {.BGMMode = kBgmSoundFile, .BGMFile = "C:\\music\\LOOP.wAv"};
-    mci.waveOutDevices = 0;
-    StartMusic(bgm, state, timers);
-    mci.waveOutDevices = 2;
-    StartMusic(bgm, state, timers);
-    StopMusic(bgm, state, timers);
+TEST_F(Music, AWavLoopsOnlyWithAnOutputDeviceAndOtherEndingsAndKindsPlayNothing) {
+    const std::string wav = "C:\\music\\LOOP.wAv";
+    // The kind, the file, the output devices, and the PlaySound calls of a start and a stop:
     // SND_ASYNC | SND_NODEFAULT | SND_LOOP | SND_FILENAME, then a stop.
-    EXPECT_EQ(mci.played, (Played{{"C:\\music\\LOOP.wAv", 0x2000Bu}, {std::nullopt, 0u}}));
-    EXPECT_TRUE(mci.sent.empty());
-}
-
-TEST_F(Music, OtherEndingsAndKindsPlayNothing) {
-    const std::pair<std::int16_t, const char*> cases[] = {{kBgmSoundFile, "C:\\music\\song.ogg"},
-                                                          {kBgmSoundFile, "C:\\曲.ｍｐ３"},
-                                                          {kBgmSoundFile, "C:\\x.mp3 "},
-                                                          {kBgmNone, "C:\\music\\song.mp3"},
-                                                          {3, "C:\\music\\song.wav"}};
-    for (const auto& [mode, path] : cases) {
+    const std::tuple<std::int16_t, std::string, int, Played> cases[] = {
+        {kBgmSoundFile, wav, 2, {{wav, 0x2000Bu}, {std::nullopt, 0u}}},
+        {kBgmSoundFile, wav, 0, {{std::nullopt, 0u}}},
+        {kBgmSoundFile, "C:\\music\\song.ogg", 1, {}},
+        {kBgmSoundFile, "C:\\曲.ｍｐ３", 1, {}},
+        {kBgmSoundFile, "C:\\x.mp3 ", 1, {}},
+        {kBgmNone, "C:\\music\\song.mp3", 1, {}},
+        {3, "C:\\music\\song.wav", 1, {}}};
+    for (const auto& [mode, path, devices, played] : cases) {
         state = {.BGMMode = mode, .BGMFile = path};
+        mci.waveOutDevices = devices;
         StartMusic(bgm, state, timers);
         StopMusic(bgm, state, timers);
-        EXPECT_TRUE(mci.sent.empty() && mci.played.empty()) << path;
+        EXPECT_EQ(std::exchange(mci.played, {}), played) << path << ' ' << devices;
+        EXPECT_TRUE(Taken().empty()) << path;
     }
 }
 
