@@ -10,7 +10,7 @@ namespace {
 constexpr double kRadius = 1000;
 constexpr int kSlices = 32;
 constexpr int kStacks = 32;
-// Stacks from the quadric's +z pole; the first kept one starts at the equator.
+// Stacks are counted from the sphere's +z pole; the first kept one starts at the equator.
 constexpr int kFirstUpperStack = kStacks / 2;
 
 }  // namespace

@@ -6,7 +6,7 @@
 // below the ground plane, which covers it wherever it could be seen.
 #include <cstdint>
 
-// A new display list holding the dome in the quadric's own coordinates; 0 without a current
+// A new display list holding the dome about its own z axis, the pole at -z; 0 without a current
 // rendering context.
 uint32_t buildSkyDome();
 
