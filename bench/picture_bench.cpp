@@ -60,12 +60,8 @@ int main(int argc, char** argv) {
         kWidth, kHeight, gigabytesPerSecond(decoding[decoding.size() / 2]),
         gigabytesPerSecond(decoding.front()), gigabytesPerSecond(decoding.back()), runs);
 
-    const std::vector<double> levels = timeRuns(runs, [&] {
-        RgbImage level = scaledForMipmap(picture, mipmapSide(kWidth), mipmapSide(kHeight));
-        while (level.width > 1 || level.height > 1) {
-            level = nextMipmapLevel(level);
-        }
-    });
+    const std::vector<double> levels =
+        timeRuns(runs, [&] { mipmapLevels(picture, mipmapSide(kWidth), mipmapSide(kHeight)); });
     std::printf("mipmap levels of %d x %d: %.1f ms median (fastest %.1f, slowest %.1f; %d runs)\n",
                 kWidth, kHeight, levels[levels.size() / 2], levels.front(), levels.back(), runs);
     return 0;

@@ -254,53 +254,9 @@ RgbImage blankPicture(int32_t width, int32_t height) {
     return picture;
 }
 
-}  // namespace
-
-int32_t mipmapSide(int32_t side) {
-    int32_t power = 1;
-    for (; side != 1; side >>= 1, power *= 2) {
-        if (side == 3) {
-            return power * 4;
-        }
-    }
-    return power;
-}
-
-std::vector<RgbImage> mipmapLevels(const RgbImage& picture, int32_t width, int32_t height) {
-    std::vector<RgbImage> levels;
-    levels.push_back(picture.width == width && picture.height == height
-                         ? picture
-                         : scaledForMipmap(picture, width, height));
-    while (levels.back().width > 1 || levels.back().height > 1) {
-        levels.push_back(nextMipmapLevel(levels.back()));
-    }
-    return levels;
-}
-
-RgbImage scaledForMipmap(const RgbImage& picture, int32_t width, int32_t height) {
-    if (picture.width == width * 2 && picture.height == height * 2) {
-        return nextMipmapLevel(picture);  // GLU halves an exact half with its 2 x 2 average
-    }
-    const Scaling scaling(picture, width, height);
-    RgbImage scaled = blankPicture(width, height);
-    // The rows are independent: the upper half goes to a second thread where one can start,
-    // each half with its own rows held.
-    const size_t half = scaling.rows.size() / 2;
-    RowScaler lower(scaling, 0, half);
-    RowScaler upper(scaling, half, scaling.rows.size());
-    std::optional<std::thread> helper;
-    try {
-        helper.emplace([&] { upper.scale(scaled); });
-    } catch (const std::system_error&) {
-        upper.scale(scaled);
-    }
-    lower.scale(scaled);
-    if (helper) {
-        helper->join();
-    }
-    return scaled;
-}
-
+// The next level of `level`, whose sides are powers of two and not both 1: each side halved
+// (a side of 1 stays 1), each pixel the average of the four it replaces, rounded, or once a
+// side is 1, of the two, rounded down.
 RgbImage nextMipmapLevel(const RgbImage& level) {
     const auto width = static_cast<size_t>(level.width);
     const auto height = static_cast<size_t>(level.height);
@@ -329,4 +285,52 @@ RgbImage nextMipmapLevel(const RgbImage& level) {
         }
     }
     return next;
+}
+
+// `picture` box-filtered to width x height (both positive).
+RgbImage scaledForMipmap(const RgbImage& picture, int32_t width, int32_t height) {
+    if (picture.width == width * 2 && picture.height == height * 2) {
+        return nextMipmapLevel(picture);  // GLU halves an exact half with its 2 x 2 average
+    }
+    const Scaling scaling(picture, width, height);
+    RgbImage scaled = blankPicture(width, height);
+    // The rows are independent: the upper half goes to a second thread where one can start,
+    // each half with its own rows held.
+    const size_t half = scaling.rows.size() / 2;
+    RowScaler lower(scaling, 0, half);
+    RowScaler upper(scaling, half, scaling.rows.size());
+    std::optional<std::thread> helper;
+    try {
+        helper.emplace([&] { upper.scale(scaled); });
+    } catch (const std::system_error&) {
+        upper.scale(scaled);
+    }
+    lower.scale(scaled);
+    if (helper) {
+        helper->join();
+    }
+    return scaled;
+}
+
+}  // namespace
+
+int32_t mipmapSide(int32_t side) {
+    int32_t power = 1;
+    for (; side != 1; side >>= 1, power *= 2) {
+        if (side == 3) {
+            return power * 4;
+        }
+    }
+    return power;
+}
+
+std::vector<RgbImage> mipmapLevels(const RgbImage& picture, int32_t width, int32_t height) {
+    std::vector<RgbImage> levels;
+    levels.push_back(picture.width == width && picture.height == height
+                         ? picture
+                         : scaledForMipmap(picture, width, height));
+    while (levels.back().width > 1 || levels.back().height > 1) {
+        levels.push_back(nextMipmapLevel(levels.back()));
+    }
+    return levels;
 }

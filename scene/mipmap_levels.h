@@ -16,11 +16,3 @@ int32_t mipmapSide(int32_t side);
 // Every level, from level 0, `picture` at width x height (box-filtered, unless it has that
 // size already), down to 1 x 1. Width and height are powers of two.
 std::vector<RgbImage> mipmapLevels(const RgbImage& picture, int32_t width, int32_t height);
-
-// `picture` box-filtered to width x height (both positive).
-RgbImage scaledForMipmap(const RgbImage& picture, int32_t width, int32_t height);
-
-// The next level of `level`, whose sides are powers of two and not both 1: each side halved
-// (a side of 1 stays 1), each pixel the average of the four it replaces, rounded, or once a
-// side is 1, of the two, rounded down.
-RgbImage nextMipmapLevel(const RgbImage& level);

@@ -34,6 +34,21 @@ bool uploadTook(GLuint name, GLenum error) {
     return false;
 }
 
+// A mipmapped texture of `picture`, filtered as the snapshot textures are, from `madeLevels`
+// where they fit (mipmaps.h); 0 when the renderer refused it (after a message) or no texture
+// name was obtained.
+uint32_t makeSnapshotTexture(const RgbImage& picture, const std::vector<RgbImage>& madeLevels) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    forgetGlErrors();
+    // Rescales to powers of two as it builds the levels: the snapshot has the screen's size.
+    return uploadTook(name, buildMipmaps(picture, madeLevels)) ? name : 0;
+}
+
 }  // namespace
 
 std::unique_ptr<RgbImage> loadBitmapIfPresent(const char* path) {
@@ -71,18 +86,6 @@ uint32_t loadBitmapTexture(const char* path) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     return name;
-}
-
-uint32_t makeSnapshotTexture(const RgbImage& picture, const std::vector<RgbImage>& madeLevels) {
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    forgetGlErrors();
-    // Rescales to powers of two as it builds the levels: the snapshot has the screen's size.
-    return uploadTook(name, buildMipmaps(picture, madeLevels)) ? name : 0;
 }
 
 bool loadSnapshotTextures(World& world, const SnapshotPaths& paths, PreparedPicture* prepared) {

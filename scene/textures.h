@@ -3,7 +3,6 @@
 // textures; without one they read the file and return 0.
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "scene/rgb_image.h"
 #include "scene/world.h"
@@ -16,11 +15,6 @@ std::unique_ptr<RgbImage> loadBitmapIfPresent(const char* path);
 // was read, no texture name was obtained or the upload was refused (after a message).
 // Used for the model's material textures.
 uint32_t loadBitmapTexture(const char* path);
-
-// A mipmapped texture of `picture`, filtered as the snapshot textures are, from `madeLevels`
-// where they fit (mipmaps.h); 0 when the renderer refused it (after a message) or no texture
-// name was obtained.
-uint32_t makeSnapshotTexture(const RgbImage& picture, const std::vector<RgbImage>& madeLevels = {});
 
 // The three work-folder bitmaps, in the order they are loaded.
 struct SnapshotPaths {
