@@ -12,27 +12,34 @@ BitmapDecodeResult failure(BitmapError error) {
     return {nullptr, error};
 }
 
-BitmapDecodeResult decodeLayout(const BitmapLayout& layout) {
+bool isRle(const BitmapLayout& layout) {
+    return layout.compression == kCompressionRle8 || layout.compression == kCompressionRle4;
+}
+
+// Whether the picture may be made: not too large, and its rows all there when stored plainly.
+BitmapError checkLayout(const BitmapLayout& layout) {
     if (!bitmapSizeIsShowable(layout.width, layout.height)) {
-        return failure(BitmapError::OutOfMemory);
+        return BitmapError::OutOfMemory;
+    }
+    const uint64_t storedBytes =
+        storedRowBytes(layout.width, layout.bitCount) * static_cast<uint64_t>(layout.height);
+    if (!isRle(layout) && storedBytes > layout.bits.size()) {
+        return BitmapError::ConversionError;
+    }
+    return BitmapError::None;
+}
+
+BitmapDecodeResult decodeLayout(const BitmapLayout& layout) {
+    if (const BitmapError error = checkLayout(layout); error != BitmapError::None) {
+        return failure(error);
     }
     const uint64_t pictureBytes =
         static_cast<uint64_t>(layout.width) * static_cast<uint64_t>(layout.height) * 3;
-    const bool isRle =
-        layout.compression == kCompressionRle8 || layout.compression == kCompressionRle4;
-    if (!isRle) {
-        const uint64_t storedBytes =
-            storedRowBytes(layout.width, layout.bitCount) * static_cast<uint64_t>(layout.height);
-        if (storedBytes > layout.bits.size()) {
-            return failure(BitmapError::ConversionError);
-        }
-    }
-
     auto image = std::make_unique<RgbImage>();
     image->width = static_cast<int32_t>(layout.width);
     image->height = static_cast<int32_t>(layout.height);
     image->pixels.resize(static_cast<size_t>(pictureBytes));  // black until drawn
-    if (isRle) {
+    if (isRle(layout)) {
         if (!decodeRle(layout, *image)) {
             return failure(BitmapError::ConversionError);
         }
@@ -58,6 +65,29 @@ BitmapDecodeResult decodeBitmap(std::span<const uint8_t> file) {
             return failure(error);
         }
         return decodeLayout(layout);
+    } catch (const std::bad_alloc&) {
+        return failure(BitmapError::OutOfMemory);
+    }
+}
+
+BitmapDecodeResult decodeBitmapInPlace(std::vector<uint8_t>&& file) {
+    try {
+        BitmapLayout layout;
+        if (const BitmapError error = readBitmapLayout(file, layout); error != BitmapError::None) {
+            return failure(error);
+        }
+        if (!unpacksInPlace(layout)) {
+            return decodeLayout(layout);
+        }
+        if (const BitmapError error = checkLayout(layout); error != BitmapError::None) {
+            return failure(error);
+        }
+        auto image = std::make_unique<RgbImage>();
+        image->width = static_cast<int32_t>(layout.width);
+        image->height = static_cast<int32_t>(layout.height);
+        unpackRowsInPlace(layout, file);
+        image->pixels = std::move(file);
+        return {std::move(image), BitmapError::None};
     } catch (const std::bad_alloc&) {
         return failure(BitmapError::OutOfMemory);
     }

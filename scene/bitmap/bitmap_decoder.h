@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "scene/rgb_image.h"
 
@@ -37,6 +38,11 @@ inline constexpr int64_t kMaxBitmapPixels = int64_t{64} << 20;
 bool bitmapSizeIsShowable(int64_t width, int64_t height);
 
 BitmapDecodeResult decodeBitmap(std::span<const uint8_t> file);
+
+// The same result, made where the pixels allow (24-bit rows stored bottom up) in the file's
+// own buffer, which is then the picture's: a file read whole needs no second buffer of its
+// picture's size. Otherwise `file` is decoded as above.
+BitmapDecodeResult decodeBitmapInPlace(std::vector<uint8_t>&& file);
 
 // The user-visible message for each error, as the scene program shows it.
 const char* bitmapErrorMessage(BitmapError error);

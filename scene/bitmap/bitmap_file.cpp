@@ -60,13 +60,13 @@ std::unique_ptr<RgbImage> readBitmapFile(const char* path) {
         showOpenFailure("");
         return nullptr;
     }
-    const std::optional<std::vector<uint8_t>> bytes = readWholeFile(path);
+    std::optional<std::vector<uint8_t>> bytes = readWholeFile(path);
     // An empty file has nothing to map, so it fails like one that cannot be opened.
     if (!bytes || bytes->empty()) {
         showOpenFailure(path);
         return nullptr;
     }
-    BitmapDecodeResult result = decodeBitmap(*bytes);
+    BitmapDecodeResult result = decodeBitmapInPlace(std::move(*bytes));
     if (result.error != BitmapError::None) {
         showErrorBox(bitmapErrorMessage(result.error));
         return nullptr;
@@ -75,7 +75,7 @@ std::unique_ptr<RgbImage> readBitmapFile(const char* path) {
 }
 
 std::unique_ptr<RgbImage> readBitmapFileQuietly(const char* path) {
-    const std::optional<std::vector<uint8_t>> bytes =
+    std::optional<std::vector<uint8_t>> bytes =
         path != nullptr ? readWholeFile(path) : std::nullopt;
-    return bytes ? decodeBitmap(*bytes).image : nullptr;
+    return bytes ? decodeBitmapInPlace(std::move(*bytes)).image : nullptr;
 }
