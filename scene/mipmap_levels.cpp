@@ -2,6 +2,7 @@
 
 #include <emmintrin.h>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
@@ -173,14 +174,14 @@ struct Scaling {
     int32_t overhang = 0;
 };
 
-// Output rows `first` to `last` (not included) of the scaled picture. Everything it needs is
-// allocated when it is made, so that scaling on another thread cannot fail.
+// Bands of output rows of the scaled picture, taken one after another from `nextBand` until
+// none is left. Everything it needs is allocated when it is made, so that scaling on another
+// thread cannot fail.
 class RowScaler {
 public:
-    RowScaler(const Scaling& scaling, size_t first, size_t last)
+    RowScaler(const Scaling& scaling, std::atomic<size_t>& nextBand)
         : scaling_(scaling),
-          first_(first),
-          last_(last),
+          nextBand_(nextBand),
           floatRows_(scaling.picture, scaling.rowsRead, scaling.overhang),
           rowsUnder_(static_cast<size_t>(scaling.rowsRead)) {
         columnParts_.reserve(scaling.columns.size());
@@ -190,12 +191,26 @@ public:
     }
 
     void scale(RgbImage& scaled) {
+        const size_t rows = scaling_.rows.size();
+        for (size_t first = nextBand_++ * kBandRows; first < rows;
+             first = nextBand_++ * kBandRows) {
+            scaleBand(scaled, first, std::min(first + kBandRows, rows));
+        }
+    }
+
+private:
+    // Small enough that two threads end close together when one of them is held up, large
+    // enough that the input rows a band starts with are seldom converted twice.
+    static constexpr size_t kBandRows = 32;
+
+    // Output rows `first` to `last` (not included).
+    void scaleBand(RgbImage& scaled, size_t first, size_t last) {
         const size_t width = scaling_.columns.size();
-        uint8_t* out = scaled.pixels.data() + first_ * width * kChannels;
-        // The end of this scaler's rows: past it, another thread may be writing.
-        const uint8_t* const end = scaled.pixels.data() + last_ * width * kChannels;
+        uint8_t* out = scaled.pixels.data() + first * width * kChannels;
+        // The end of this band's rows: past it, another thread may be writing.
+        const uint8_t* const end = scaled.pixels.data() + last * width * kChannels;
         const __m128 area = _mm_set1_ps(scaling_.area);
-        for (size_t i = first_; i < last_; ++i) {
+        for (size_t i = first; i < last; ++i) {
             const Span& row = scaling_.rows[i];
             for (int32_t y = row.low; y <= row.high; ++y) {
                 rowsUnder_[static_cast<size_t>(y - row.low)] = floatRows_.row(y);
@@ -231,10 +246,8 @@ public:
         }
     }
 
-private:
     const Scaling& scaling_;
-    size_t first_;
-    size_t last_;
+    std::atomic<size_t>& nextBand_;
     // How much of its leftmost and rightmost input pixel each output column covers.
     struct ColumnParts {
         __m128 left;
@@ -252,6 +265,38 @@ RgbImage blankPicture(int32_t width, int32_t height) {
     picture.height = height;
     picture.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * kChannels);
     return picture;
+}
+
+// One row of the next level from two rows of 2 x `width` pixels, each pixel the average of the
+// four it replaces, rounded. The averages are made for every byte of the row (pixel pairs
+// 3 bytes apart), 16 at a time, into `averages`; the next level keeps every other pixel's.
+void halveRowPair(const uint8_t* lower, const uint8_t* upper, size_t width, uint8_t* averages,
+                  uint8_t* out) {
+    const size_t bytes = 2 * width * kChannels - kChannels;  // averages that have a right pair
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i two = _mm_set1_epi16(2);
+    const auto sums = [&](size_t at, bool high) {
+        const __m128i l = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lower + at));
+        const __m128i u = _mm_loadu_si128(reinterpret_cast<const __m128i*>(upper + at));
+        return high ? _mm_add_epi16(_mm_unpackhi_epi8(l, zero), _mm_unpackhi_epi8(u, zero))
+                    : _mm_add_epi16(_mm_unpacklo_epi8(l, zero), _mm_unpacklo_epi8(u, zero));
+    };
+    size_t i = 0;
+    for (; i + 16 <= bytes; i += 16) {
+        const __m128i low =
+            _mm_add_epi16(_mm_add_epi16(sums(i, false), sums(i + kChannels, false)), two);
+        const __m128i high =
+            _mm_add_epi16(_mm_add_epi16(sums(i, true), sums(i + kChannels, true)), two);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(averages + i),
+                         _mm_packus_epi16(_mm_srli_epi16(low, 2), _mm_srli_epi16(high, 2)));
+    }
+    for (; i < bytes; ++i) {
+        averages[i] = static_cast<uint8_t>(
+            (lower[i] + lower[i + kChannels] + upper[i] + upper[i + kChannels] + 2) / 4);
+    }
+    for (size_t x = 0; x < width; ++x) {
+        std::memcpy(out + x * kChannels, averages + 2 * x * kChannels, kChannels);
+    }
 }
 
 // The next level of `level`, whose sides are powers of two and not both 1: each side halved
@@ -274,15 +319,10 @@ RgbImage nextMipmapLevel(const RgbImage& level) {
         return next;
     }
     const size_t stride = width * kChannels;
+    std::vector<uint8_t> averages(stride);
     for (size_t y = 0; y < height / 2; ++y) {
         const uint8_t* lower = in + 2 * y * stride;
-        const uint8_t* upper = lower + stride;
-        for (size_t x = 0; x < width / 2; ++x, lower += 2 * kChannels, upper += 2 * kChannels) {
-            for (size_t c = 0; c < kChannels; ++c) {
-                *out++ = static_cast<uint8_t>(
-                    (lower[c] + lower[c + kChannels] + upper[c] + upper[c + kChannels] + 2) / 4);
-            }
-        }
+        halveRowPair(lower, lower + stride, width / 2, averages.data(), out + y * stride / 2);
     }
     return next;
 }
@@ -294,18 +334,18 @@ RgbImage scaledForMipmap(const RgbImage& picture, int32_t width, int32_t height)
     }
     const Scaling scaling(picture, width, height);
     RgbImage scaled = blankPicture(width, height);
-    // The rows are independent: the upper half goes to a second thread where one can start,
-    // each half with its own rows held.
-    const size_t half = scaling.rows.size() / 2;
-    RowScaler lower(scaling, 0, half);
-    RowScaler upper(scaling, half, scaling.rows.size());
+    // The rows are independent: a second thread, where one can start, takes bands of them
+    // beside this one, each thread with its own rows held.
+    std::atomic<size_t> nextBand = 0;
+    RowScaler here(scaling, nextBand);
+    RowScaler there(scaling, nextBand);
     std::optional<std::thread> helper;
     try {
-        helper.emplace([&] { upper.scale(scaled); });
+        helper.emplace([&] { there.scale(scaled); });
     } catch (const std::system_error&) {
-        upper.scale(scaled);
+        // This thread scales every band.
     }
-    lower.scale(scaled);
+    here.scale(scaled);
     if (helper) {
         helper->join();
     }
