@@ -11,8 +11,8 @@
 //   scene: uploads        the textures handed to the renderer, and the world's start
 //   scene: first frame    the first frame drawn and shown
 //
-// The scene runs its steps as the program does: the model first, then the bitmaps and their
-// levels on a thread of their own while the window and context are made (window/GL, then
+// The scene runs its steps as the program does: the bitmaps and their levels on a thread of
+// their own while the model is read and the window and context are made (window/GL, then
 // waiting), then the uploads. Reading and levels are then timed again on their own. Each run's
 // "saver start to first frame, without process starts" is its time from the snapshot's start
 // to the first frame's, as run; with the first frame drawn, to its end. For comparison, with
@@ -184,11 +184,11 @@ std::optional<double> TimeSceneStart(StepTimes& times) {
     const SnapshotPaths paths = workFolderSnapshotPaths();
     const double begin = NowMs();
     double start = begin;
+    SnapshotReadAhead readAhead(paths);
     if (!model->load(contract::kModelPath)) {
         return std::nullopt;
     }
     times[kReadingFiles] = Lap(start);
-    SnapshotReadAhead readAhead(paths);
     if (openSceneWindow(contract::kSceneWindowTitle, 1024, 768, 32)) {
         return std::nullopt;
     }

@@ -56,6 +56,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     MessageBoxError errorBox;
     setErrorBox(&errorBox);
 
+    // The bitmaps are read while the model is read and the window and its context are made:
+    // none waits for another.
+    SnapshotReadAhead readAhead(workFolderSnapshotPaths());
     const auto model = std::make_unique<Ms3dModel>();
     if (!model->load(contract::kModelPath)) {
         return kSceneModelUnreadable;  // before any window or display change
@@ -63,9 +66,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     // The world's tables are large; they live on the heap for the whole run.
     const auto world = std::make_unique<World>();
-    // The bitmaps are read while the window and its context are made: neither waits for the
-    // other.
-    SnapshotReadAhead readAhead(workFolderSnapshotPaths());
     if (const auto failure = openSceneWindow(contract::kSceneWindowTitle, kScreenWidth,
                                              kScreenHeight, kColourBits)) {
         return *failure;
