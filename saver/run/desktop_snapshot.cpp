@@ -1,23 +1,32 @@
 #include "saver/run/desktop_snapshot.h"
 
-#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include "saver/runtime/win32_handles.h"
 
 namespace {
 
-// Reverses the order of the 3-byte pixels in each row, in place.
+// Reverses the order of the 3-byte pixels in each row.
 void MirrorRows(PictureSurface& picture) {
     const std::span<std::uint8_t> rows = picture.Rows();
     const std::size_t stride = static_cast<std::size_t>(picture.Stride());
     const std::size_t width = static_cast<std::size_t>(picture.Width());
+    // Each row goes mirrored into `mirrored` and back: a pixel moves as one 4-byte copy (its
+    // fourth byte overwritten by the next pixel), much faster than swapping bytes in place.
+    std::vector<std::uint8_t> mirrored(width * 3 + 1);
     for (std::size_t rowStart = 0; rowStart < rows.size(); rowStart += stride) {
-        std::uint8_t* left = &rows[rowStart];
-        std::uint8_t* right = left + (width - 1) * 3;
-        for (; left < right; left += 3, right -= 3) {
-            std::swap_ranges(left, left + 3, right);
+        std::uint8_t* const row = &rows[rowStart];
+        const std::uint8_t* from = row + (width - 1) * 3;
+        std::uint8_t* to = mirrored.data();
+        std::memcpy(to, from, 3);  // the last pixel has no fourth byte in the row
+        for (std::size_t x = 1; x < width; ++x) {
+            from -= 3;
+            to += 3;
+            std::memcpy(to, from, 4);
         }
+        std::memcpy(row, mirrored.data(), width * 3);
     }
 }
 
