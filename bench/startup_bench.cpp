@@ -4,6 +4,8 @@
 //   snapshot              the mirrored desktop into a screen-sized picture (Skymere_S's Pic_1)
 //   writing the bitmaps   the three BMP files in C:\qorvin
 //   model copy            the jet model into C:\qorvin
+//   older bitmaps removed the files the new bitmaps replaced, deleted while the scene
+//                         program starts (a process start, so not in the line below)
 //   scene: reading files  the model and the three bitmaps read back, as the scene reads them
 //   scene: mipmap levels  the levels of the three textures made from the pictures
 //   scene: window/GL      the scene's window, display mode, covers and OpenGL context
@@ -136,6 +138,7 @@ enum Step {
     kSnapshot,
     kWritingBitmaps,
     kModelCopy,
+    kOlderBitmapsRemoved,
     kReadingFiles,
     kMipmapLevels,
     kWindowAndGl,
@@ -148,6 +151,7 @@ constexpr const char* kStepNames[kStepCount] = {
     "snapshot",
     "writing the bitmaps",
     "model copy",
+    "older bitmaps removed",
     "scene: reading files",
     "scene: mipmap levels",
     "scene: window/GL",
@@ -172,6 +176,11 @@ void TimeSaverSteps(PictureSurface& ground, const PictureSurface& puff, const Pi
     times[kWritingBitmaps] = Lap(start);
     CopyFileOver(ShippedFile("Soravane.data"), contract::kModelPath);
     times[kModelCopy] = Lap(start);
+    for (const char* path :
+         {contract::kGroundBitmapPath, contract::kSmokeBitmapPath, contract::kSkyBitmapPath}) {
+        RemoveOldPicture(path);
+    }
+    times[kOlderBitmapsRemoved] = Lap(start);
 }
 
 // The scene program's start as it runs it (scene_main.cpp): the model, the bitmaps read ahead

@@ -48,6 +48,11 @@ void Skymere_S::OnLoad() {
     StartScene();
     StartMusic(bgm_, state_, musicTimers_);
     ApplyMusicTimers();
+    // While the scene program starts, which takes far longer.
+    for (const char* picture :
+         {contract::kGroundBitmapPath, contract::kSmokeBitmapPath, contract::kSkyBitmapPath}) {
+        RemoveOldPicture(picture);
+    }
 }
 
 void Skymere_S::PrepareWorkFolder() {

@@ -116,11 +116,18 @@ TEST(FilesWin32, SavingNeverReplacesAReadOnlyFileNorLeavesAPartialOne) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(SavePicture(picture, path));
     EXPECT_EQ(readWholeFile(path).size(), 14u + 40u + 12u * 4u);
+    // The older file waits aside until it is removed.
+    EXPECT_EQ(readWholeFile(path + ".old"), "the older snapshot");
+    RemoveOldPicture(path);
+    EXPECT_EQ(GetFileAttributesA((path + ".old").c_str()), INVALID_FILE_ATTRIBUTES);
 
-    // A target another program holds open: the picture is written beside it and then removed.
+    // A target another program holds open: the picture is written beside it and then removed,
+    // and the older file stays in its place.
+    writeWholeFile(path, "the older snapshot");
     HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_FALSE(SavePicture(picture, path));
     CloseHandle(held);
+    EXPECT_EQ(readWholeFile(path), "the older snapshot");
     EXPECT_EQ(GetFileAttributesA((path + ".partial").c_str()), INVALID_FILE_ATTRIBUTES);
 
     EXPECT_FALSE(SavePicture(PictureSurface(), temp.file("empty.bmp")));
