@@ -1,5 +1,6 @@
 #include "saver/run/desktop_snapshot.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -37,10 +38,19 @@ bool CopyMirrored(HDC source, PictureSurface& picture) {
         return false;
     }
     // A plain copy mirrored in memory: the pixels a mirroring StretchBlt gives, without the
-    // stretching code that a negative width sends it through.
-    if (BitBlt(picture.Dc(), 0, 0, picture.Width(), picture.Height(), source, 0, 0, SRCCOPY) ==
-        FALSE) {
-        return false;
+    // stretching code that a negative width sends it through. The copy goes in bands of about
+    // a megabyte of 32-bit pixels: a screen's display server (X under Wine) hands each band
+    // over in a buffer of that size, and a buffer that size is reused from one band to the
+    // next, where a whole screen's would be fresh memory each time.
+    const int width = picture.Width();
+    const int height = picture.Height();
+    const int bandRows = std::max(1, (1 << 20) / (4 * width));
+    for (int top = 0; top < height; top += bandRows) {
+        const int rows = std::min(bandRows, height - top);
+        if (BitBlt(picture.Dc(), 0, top, width, rows, source, 0, top, SRCCOPY) == FALSE) {
+            std::ranges::fill(picture.Rows(), std::uint8_t{0});
+            return false;
+        }
     }
     MirrorRows(picture);
     return true;

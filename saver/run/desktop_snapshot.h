@@ -7,9 +7,10 @@
 
 // Copies the top-left Width() x Height() pixels of `source` into `picture`, mirrored left to
 // right: column x of the picture gets column Width() - 1 - x of the source, rows unchanged,
-// nothing scaled. False when the copy failed; the picture then keeps what it held.
+// nothing scaled. False without a source or a picture; false also when the copy fails, and
+// the picture is then black.
 bool CopyMirrored(HDC source, PictureSurface& picture);
 
 // The desktop, mirrored, into `picture`, which has been sized to the screen. When the
-// desktop cannot be read the picture stays as it was (black when new).
+// desktop cannot be read the picture is black.
 bool TakeDesktopSnapshot(PictureSurface& picture);

@@ -5,29 +5,48 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
 #include "saver/run/desktop_snapshot.h"
 #include "saver/runtime/picture_surface.h"
 
 namespace {
 
 TEST(SnapshotWin32, ColumnsAreMirroredRowsKeptAndNothingScaled) {
-    // Every column has its own colour and every row its own shade.
-    const auto patternColour = [](int x, int y) { return RGB(x & 0xFF, x >> 8, y * 40); };
+    // Every column has its own colour and every row its own shade, in the surfaces' bytes
+    // (blue, green, red; bottom row first).
+    const auto pattern = [](int x, int y) {
+        return std::array<std::uint8_t, 3>{static_cast<std::uint8_t>(y * 7),
+                                           static_cast<std::uint8_t>(x >> 8),
+                                           static_cast<std::uint8_t>(x)};
+    };
     // An odd width has a middle column that stays where it is; a larger source gives its
-    // top-left corner.
-    for (const auto& [width, sourceWidth] : {std::pair{1, 1}, {7, 7}, {300, 300}, {16, 40}}) {
+    // top-left corner; 2,048 x 300 is copied in several bands.
+    for (const auto& [width, height, sourceWidth, sourceHeight] : {std::array{1, 5, 1, 6},
+                                                                   {7, 5, 7, 6},
+                                                                   {300, 5, 300, 6},
+                                                                   {16, 5, 40, 6},
+                                                                   {2048, 300, 2048, 300}}) {
         PictureSurface source;
-        ASSERT_TRUE(source.Resize(sourceWidth, 6));
-        for (int i = 0; i < sourceWidth * 6; ++i) {
-            const int x = i % sourceWidth, y = i / sourceWidth;
-            SetPixel(source.Dc(), x, y, patternColour(x, y));
+        ASSERT_TRUE(source.Resize(sourceWidth, sourceHeight));
+        const auto pixel = [](auto& surface, int x, int y) {
+            return &surface.Rows()[static_cast<std::size_t>(y * surface.Stride() + x * 3)];
+        };
+        for (int i = 0; i < sourceWidth * sourceHeight; ++i) {
+            std::ranges::copy(pattern(i % sourceWidth, i / sourceWidth),
+                              pixel(source, i % sourceWidth, i / sourceWidth));
         }
         PictureSurface picture;
-        ASSERT_TRUE(picture.Resize(width, 5));
+        ASSERT_TRUE(picture.Resize(width, height));
         ASSERT_TRUE(CopyMirrored(source.Dc(), picture));
-        for (int i = 0; i < width * 5; ++i) {
+        // Counted from the bottom, picture row y is source row y + offset.
+        const int offset = sourceHeight - height;
+        for (int i = 0; i < width * height; ++i) {
             const int x = i % width, y = i / width;
-            ASSERT_EQ(GetPixel(picture.Dc(), x, y), patternColour(width - 1 - x, y))
+            const auto expected = pattern(width - 1 - x, y + offset);
+            ASSERT_TRUE(std::equal(expected.begin(), expected.end(), pixel(picture, x, y)))
                 << "width " << width << " at " << x << "," << y;
         }
     }
