@@ -4,8 +4,8 @@
 //   snapshot              the mirrored desktop into a screen-sized picture (Skymere_S's Pic_1)
 //   writing the bitmaps   the three BMP files in C:\qorvin
 //   model copy            the jet model into C:\qorvin
-//   older bitmaps removed the files the new bitmaps replaced, deleted while the scene
-//                         program starts (a process start, so not in the line below)
+//   older files removed   the files the new bitmaps and model replaced, deleted while the
+//                         scene program starts (a process start, so not in the line below)
 //   scene: reading files  the model and the three bitmaps read back, as the scene reads them
 //   scene: mipmap levels  the levels of the three textures made from the pictures
 //   scene: window/GL      the scene's window, display mode, covers and OpenGL context
@@ -138,7 +138,7 @@ enum Step {
     kSnapshot,
     kWritingBitmaps,
     kModelCopy,
-    kOlderBitmapsRemoved,
+    kOlderFilesRemoved,
     kReadingFiles,
     kMipmapLevels,
     kWindowAndGl,
@@ -151,7 +151,7 @@ constexpr const char* kStepNames[kStepCount] = {
     "snapshot",
     "writing the bitmaps",
     "model copy",
-    "older bitmaps removed",
+    "older files removed",
     "scene: reading files",
     "scene: mipmap levels",
     "scene: window/GL",
@@ -174,13 +174,13 @@ void TimeSaverSteps(PictureSurface& ground, const PictureSurface& puff, const Pi
     SavePicture(puff, contract::kSmokeBitmapPath);
     SavePicture(sky, contract::kSkyBitmapPath);
     times[kWritingBitmaps] = Lap(start);
-    CopyFileOver(ShippedFile("Soravane.data"), contract::kModelPath);
+    SwapInCopy(ShippedFile("Soravane.data"), contract::kModelPath);
     times[kModelCopy] = Lap(start);
-    for (const char* path :
-         {contract::kGroundBitmapPath, contract::kSmokeBitmapPath, contract::kSkyBitmapPath}) {
-        RemoveOldPicture(path);
+    for (const char* file : {contract::kGroundBitmapPath, contract::kSmokeBitmapPath,
+                             contract::kSkyBitmapPath, contract::kModelPath}) {
+        RemoveSwappedOutFile(file);
     }
-    times[kOlderBitmapsRemoved] = Lap(start);
+    times[kOlderFilesRemoved] = Lap(start);
 }
 
 // The scene program's start as it runs it (scene_main.cpp): the model, the bitmaps read ahead

@@ -49,9 +49,9 @@ void Skymere_S::OnLoad() {
     StartMusic(bgm_, state_, musicTimers_);
     ApplyMusicTimers();
     // While the scene program starts, which takes far longer.
-    for (const char* picture :
-         {contract::kGroundBitmapPath, contract::kSmokeBitmapPath, contract::kSkyBitmapPath}) {
-        RemoveOldPicture(picture);
+    for (const char* file : {contract::kGroundBitmapPath, contract::kSmokeBitmapPath,
+                             contract::kSkyBitmapPath, contract::kModelPath}) {
+        RemoveSwappedOutFile(file);
     }
 }
 
@@ -68,7 +68,7 @@ void Skymere_S::PrepareWorkFolder() {
     SavePicture(Pic_1, contract::kGroundBitmapPath);
     SavePicture(Pic_2, contract::kSmokeBitmapPath);
     SavePicture(Pic_3, contract::kSkyBitmapPath);
-    CopyFileOver(programFolder_ + beside_saver::kModelFile, contract::kModelPath);
+    SwapInCopy(programFolder_ + beside_saver::kModelFile, contract::kModelPath);
 }
 
 void Skymere_S::StartScene() {

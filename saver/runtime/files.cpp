@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "saver/runtime/win32_handles.h"
 #include "saver/runtime/win32_text.h"
 
@@ -26,6 +28,50 @@ bool MoveFileOver(std::string_view replacement, std::string_view target) {
     return !IsReadOnlyFile(target) &&
            MoveFileExW(Utf8ToWide(replacement).c_str(), Utf8ToWide(target).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+namespace {
+
+bool IsPlainFile(std::string_view path) {
+    const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::string SwappedOutPath(std::string_view target) {
+    return std::string(target) + ".old";
+}
+
+}  // namespace
+
+bool SwapInFile(std::string_view replacement, std::string_view target) {
+    if (IsReadOnlyFile(target)) {
+        return false;
+    }
+    const std::string aside = SwappedOutPath(target);
+    const bool movedAside = IsPlainFile(target) && MoveFileOver(target, aside);
+    if (MoveFileOver(replacement, target)) {
+        return true;
+    }
+    if (movedAside) {
+        MoveFileOver(aside, target);
+    }
+    return false;
+}
+
+bool SwapInCopy(std::string_view from, std::string_view to) {
+    if (IsReadOnlyFile(to)) {
+        return false;
+    }
+    const std::string partial = std::string(to) + ".partial";
+    if (CopyFileOver(from, partial) && SwapInFile(partial, to)) {
+        return true;
+    }
+    RemoveFile(partial);
+    return false;
+}
+
+void RemoveSwappedOutFile(std::string_view target) {
+    RemoveFile(SwappedOutPath(target));
 }
 
 bool RemoveFile(std::string_view path) {

@@ -21,6 +21,21 @@ bool CopyFileOver(std::string_view from, std::string_view to);
 // `target` unless it is read-only. False, with both left as they were, when it cannot.
 bool MoveFileOver(std::string_view replacement, std::string_view target);
 
+// Puts the file `replacement` in the place of `target` by renames alone: an older `target`
+// moves aside to "<target>.old" (over any older one there), where it stays until
+// RemoveSwappedOutFile. Replacing or deleting a large file can cost more than writing it (on
+// ext4, replacing a file by a rename or a truncation also flushes the new one to disk), so
+// files that are rewritten at each start are swapped in, and the old ones removed when
+// nothing waits for them. False, with both as they were, when `target` is read-only or
+// cannot be moved aside or replaced.
+bool SwapInFile(std::string_view replacement, std::string_view target);
+
+// Copies `from` to `to`, whole or not at all: into "<to>.partial", then swapped in.
+bool SwapInCopy(std::string_view from, std::string_view to);
+
+// Deletes the older file that swapping a file in at `target` moved aside, if there is one.
+void RemoveSwappedOutFile(std::string_view target);
+
 // Deletes the file; false when it is not there or cannot be deleted.
 bool RemoveFile(std::string_view path);
 

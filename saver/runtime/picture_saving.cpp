@@ -45,15 +45,6 @@ bool WriteBmp(const std::wstring& path, const PictureSurface& picture) {
            WriteAll(file.get(), rows.data(), rows.size());
 }
 
-bool IsPlainFile(std::string_view path) {
-    const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-std::string AsidePath(std::string_view path) {
-    return std::string(path) + ".old";
-}
-
 }  // namespace
 
 bool SavePicture(const PictureSurface& picture, std::string_view path) {
@@ -61,21 +52,9 @@ bool SavePicture(const PictureSurface& picture, std::string_view path) {
         return false;
     }
     const std::string partial = std::string(path) + ".partial";
-    if (WriteBmp(Utf8ToWide(partial), picture)) {
-        // Renames only: the new file takes a free name, and the older one is deleted later.
-        const std::string aside = AsidePath(path);
-        const bool movedAside = IsPlainFile(path) && MoveFileOver(path, aside);
-        if (MoveFileOver(partial, path)) {
-            return true;
-        }
-        if (movedAside) {
-            MoveFileOver(aside, path);
-        }
+    if (WriteBmp(Utf8ToWide(partial), picture) && SwapInFile(partial, path)) {
+        return true;
     }
     RemoveFile(partial);
     return false;
-}
-
-void RemoveOldPicture(std::string_view path) {
-    RemoveFile(AsidePath(path));
 }

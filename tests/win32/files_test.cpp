@@ -51,7 +51,7 @@ TEST(FilesWin32, FileExistsForReadableFilesOnly) {
     CloseHandle(writer);
 }
 
-TEST(FilesWin32, CopyReplacesAnOlderCopyButLeavesAReadOnlyOneAlone) {
+TEST(FilesWin32, CopyReplacesOrSwapsInAnOlderCopyButLeavesAReadOnlyOneAlone) {
     TempFolder temp;
     const std::string model = temp.file("Soravane.data");
     const std::string copy = temp.file("Skymere.data");
@@ -67,6 +67,14 @@ TEST(FilesWin32, CopyReplacesAnOlderCopyButLeavesAReadOnlyOneAlone) {
     SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_FALSE(CopyFileOver(temp.file("missing.data"), copy));
     EXPECT_EQ(readWholeFile(copy), "kept");
+
+    // Swapped in: the older copy waits aside, and a copy that fails leaves nothing beside.
+    EXPECT_TRUE(SwapInCopy(model, copy));
+    EXPECT_EQ(readWholeFile(copy), readWholeFile(model));
+    EXPECT_EQ(readWholeFile(copy + ".old"), "kept");
+    EXPECT_FALSE(SwapInCopy(temp.file("missing.data"), copy));
+    EXPECT_EQ(readWholeFile(copy), readWholeFile(model));
+    EXPECT_EQ(GetFileAttributesA((copy + ".partial").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(FilesWin32, ASavedPictureIsA24BitBmpWithPaddedRowsBottomRowFirst) {
@@ -118,7 +126,7 @@ TEST(FilesWin32, SavingNeverReplacesAReadOnlyFileNorLeavesAPartialOne) {
     EXPECT_EQ(readWholeFile(path).size(), 14u + 40u + 12u * 4u);
     // The older file waits aside until it is removed.
     EXPECT_EQ(readWholeFile(path + ".old"), "the older snapshot");
-    RemoveOldPicture(path);
+    RemoveSwappedOutFile(path);
     EXPECT_EQ(GetFileAttributesA((path + ".old").c_str()), INVALID_FILE_ATTRIBUTES);
 
     // A target another program holds open: the picture is written beside it and then removed,
