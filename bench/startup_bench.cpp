@@ -6,8 +6,9 @@
 //   model copy            the jet model into C:\qorvin
 //   older files removed   the files the new bitmaps and model replaced, deleted while the
 //                         scene program starts (a process start, so not in the line below)
-//   scene: reading files  the model and the three bitmaps read back, as the scene reads them
-//   scene: mipmap levels  the levels of the three textures made from the pictures
+//   scene: model read     the jet model read back
+//   scene: bitmaps' levels the three bitmaps read and their textures' levels made from them,
+//                         as the scene does it beside the window's making, here on its own
 //   scene: window/GL      the scene's window, display mode, covers and OpenGL context
 //   scene: waiting        for the bitmaps and levels, read ahead beside the window's making
 //   scene: uploads        the textures handed to the renderer, and the world's start
@@ -49,9 +50,7 @@
 #include "saver/runtime/picture_surface.h"
 #include "saver/runtime/program_start.h"
 #include "saver/runtime/screen.h"
-#include "scene/bitmap/bitmap_file.h"
 #include "scene/frame.h"
-#include "scene/mipmap_levels.h"
 #include "scene/model/mesh_model.h"
 #include "scene/scene_start.h"
 #include "scene/snapshot_read_ahead.h"
@@ -139,8 +138,8 @@ enum Step {
     kWritingBitmaps,
     kModelCopy,
     kOlderFilesRemoved,
-    kReadingFiles,
-    kMipmapLevels,
+    kModelRead,
+    kBitmapLevels,
     kWindowAndGl,
     kWaiting,
     kUploads,
@@ -148,16 +147,9 @@ enum Step {
     kStepCount
 };
 constexpr const char* kStepNames[kStepCount] = {
-    "snapshot",
-    "writing the bitmaps",
-    "model copy",
-    "older files removed",
-    "scene: reading files",
-    "scene: mipmap levels",
-    "scene: window/GL",
-    "scene: waiting",
-    "scene: uploads",
-    "scene: first frame",
+    "snapshot",          "writing the bitmaps",    "model copy",       "older files removed",
+    "scene: model read", "scene: bitmaps' levels", "scene: window/GL", "scene: waiting",
+    "scene: uploads",    "scene: first frame",
 };
 
 using StepTimes = std::array<double, kStepCount>;
@@ -186,7 +178,7 @@ void TimeSaverSteps(PictureSurface& ground, const PictureSurface& puff, const Pi
 // The scene program's start as it runs it (scene_main.cpp): the model, the bitmaps read ahead
 // while the window and its context are made, the textures and the world, the first frame.
 // Nothing when a step failed; otherwise the milliseconds from the start to the first frame's
-// start, and the model's reading in times[kReadingFiles].
+// start, and the model's reading in times[kModelRead].
 std::optional<double> TimeSceneStart(StepTimes& times) {
     const auto model = std::make_unique<Ms3dModel>();
     const auto world = std::make_unique<World>();
@@ -197,7 +189,7 @@ std::optional<double> TimeSceneStart(StepTimes& times) {
     if (!model->load(contract::kModelPath)) {
         return std::nullopt;
     }
-    times[kReadingFiles] = Lap(start);
+    times[kModelRead] = Lap(start);
     if (openSceneWindow(contract::kSceneWindowTitle, 1024, 768, 32)) {
         return std::nullopt;
     }
@@ -219,22 +211,15 @@ std::optional<double> TimeSceneStart(StepTimes& times) {
     return started ? std::optional(untilFirstFrame) : std::nullopt;
 }
 
-// The bitmaps' reading and their levels, each on its own (the scene does them beside the
-// window's making).
-void TimeReadingAndLevels(StepTimes& times) {
+// The bitmaps read and their levels made on their own (the scene does it beside the window's
+// making).
+void TimeBitmapLevels(StepTimes& times) {
     const SnapshotPaths paths = workFolderSnapshotPaths();
     double start = NowMs();
-    std::vector<std::unique_ptr<RgbImage>> pictures;
     for (const char* path : {paths.sky, paths.ground, paths.smoke}) {
-        pictures.push_back(readBitmapFileQuietly(path));
+        preparePicture(path);
     }
-    times[kReadingFiles] += Lap(start);
-    for (const std::unique_ptr<RgbImage>& picture : pictures) {
-        if (picture) {
-            mipmapLevels(*picture, mipmapSide(picture->width), mipmapSide(picture->height));
-        }
-    }
-    times[kMipmapLevels] = Lap(start);
+    times[kBitmapLevels] = Lap(start);
 }
 
 std::optional<double> TimeSceneProgramStart() {
@@ -290,7 +275,7 @@ int main(int argc, char** argv) {
         TimeSaverSteps(ground, puff, sky, times);
         const std::optional<double> scene = TimeSceneStart(times);
         if (scene) {
-            TimeReadingAndLevels(times);
+            TimeBitmapLevels(times);
             for (int step = 0; step < kStepCount; ++step) {
                 steps[step].ms.push_back(times[step]);
             }

@@ -52,38 +52,49 @@ std::vector<Span> stepSpans(int32_t in, int32_t out, bool clampHigh) {
 }
 
 // Input rows as floats, converted once each rather than once for every output pixel that
-// reads them. GLU reads its rows as one run of bytes, so a column past a row's right edge is
-// the next row's start: each converted row carries `overhang` pixels of the next row (black
-// past the picture's end, where GLU's weight is nothing in practice). Output rows read input
-// rows in rising order, so a few rows kept round-robin are all there is to hold.
+// reads them, in the rows' own channel order. GLU reads its rows as one run of bytes, so a
+// column past a row's right edge is the next row's start: each converted row carries
+// `overhang` pixels of the rows after it (black past the picture's end, where GLU's weight is
+// nothing in practice). Output rows read input rows in rising order, so a few rows kept
+// round-robin are all there is to hold.
 class FloatRows {
 public:
-    FloatRows(const RgbImage& picture, int32_t rowsHeld, int32_t overhang)
+    FloatRows(const RgbRows& picture, int32_t rowsHeld, int32_t overhang)
         : picture_(picture),
+          overhang_(overhang),
           length_(static_cast<size_t>(picture.width + overhang) * kChannels + 1),
           rows_(static_cast<size_t>(rowsHeld) * length_),
           heldRow_(static_cast<size_t>(rowsHeld), -1) {}
 
-    // Pixel x of `row` (x up to the row's width plus the overhang), red, green, blue, and one
-    // float more that is read but never used.
+    // Pixel x of `row` (x up to the row's width plus the overhang), its three channels, and
+    // one float more that is read but never used.
     const float* row(int32_t row) {
         const size_t slot = static_cast<size_t>(row) % heldRow_.size();
         float* floats = &rows_[slot * length_];
         if (heldRow_[slot] != row) {
             heldRow_[slot] = row;
-            const size_t start =
-                static_cast<size_t>(row) * static_cast<size_t>(picture_.width) * kChannels;
-            const size_t count = std::min(length_ - 1, picture_.pixels.size() - start);
-            for (size_t i = 0; i < count; ++i) {
-                floats[i] = static_cast<float>(picture_.pixels[start + i]);
+            const uint8_t* bytes = picture_.pixel(0, row);
+            const size_t rowBytes = static_cast<size_t>(picture_.width) * kChannels;
+            for (size_t i = 0; i < rowBytes; ++i) {
+                floats[i] = static_cast<float>(bytes[i]);
             }
-            std::fill(floats + count, floats + length_, 0.0f);
+            float* past = floats + rowBytes;
+            for (int32_t i = 0; i < overhang_; ++i, past += kChannels) {
+                const int32_t next = row + 1 + i / picture_.width;
+                const uint8_t* pixel =
+                    next < picture_.height ? picture_.pixel(i % picture_.width, next) : nullptr;
+                for (size_t channel = 0; channel < kChannels; ++channel) {
+                    past[channel] = pixel != nullptr ? static_cast<float>(pixel[channel]) : 0.0f;
+                }
+            }
+            *past = 0.0f;
         }
         return floats;
     }
 
 private:
-    const RgbImage& picture_;
+    const RgbRows& picture_;
+    int32_t overhang_;
     size_t length_;
     std::vector<float> rows_;
     std::vector<int32_t> heldRow_;
@@ -152,7 +163,7 @@ Totals boxTotals(const float* const* rows, const Span& x, const Span& y) {
 
 // The spans of every output column and row, and what the box filter needs to know of them.
 struct Scaling {
-    Scaling(const RgbImage& picture, int32_t width, int32_t height)
+    Scaling(const RgbRows& picture, int32_t width, int32_t height)
         : picture(picture),
           columns(stepSpans(picture.width, width, false)),
           rows(stepSpans(picture.height, height, true)),
@@ -166,7 +177,7 @@ struct Scaling {
         overhang = std::max(columns.back().high + rowsRead - picture.width, 0) + 1;
     }
 
-    const RgbImage& picture;
+    const RgbRows& picture;
     std::vector<Span> columns;
     std::vector<Span> rows;
     float area;
@@ -238,7 +249,10 @@ private:
                     totals = boxTotals(rowsUnder_.data(), column, row).lanes;
                 }
                 // Truncated, as C converts a float to a byte; the sums lie within 0 to 255.
-                const __m128i whole = _mm_cvttps_epi32(_mm_div_ps(totals, area));
+                __m128i whole = _mm_cvttps_epi32(_mm_div_ps(totals, area));
+                if (scaling_.picture.blueFirst) {
+                    whole = _mm_shuffle_epi32(whole, _MM_SHUFFLE(3, 0, 1, 2));
+                }
                 const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(whole, whole), whole);
                 const auto rgb = static_cast<uint32_t>(_mm_cvtsi128_si32(bytes));
                 std::memcpy(out, &rgb, out + 4 <= end ? 4 : kChannels);
@@ -327,10 +341,31 @@ RgbImage nextMipmapLevel(const RgbImage& level) {
     return next;
 }
 
+// The picture of `rows`, packed in red, green, blue order.
+RgbImage packedPicture(const RgbRows& rows) {
+    RgbImage picture = blankPicture(rows.width, rows.height);
+    const size_t rowBytes = static_cast<size_t>(rows.width) * kChannels;
+    for (int32_t y = 0; y < rows.height; ++y) {
+        const uint8_t* in = rows.pixel(0, y);
+        uint8_t* out = picture.pixels.data() + static_cast<size_t>(y) * rowBytes;
+        if (!rows.blueFirst) {
+            std::memcpy(out, in, rowBytes);
+            continue;
+        }
+        for (size_t i = 0; i < rowBytes; i += kChannels) {
+            out[i] = in[i + 2];
+            out[i + 1] = in[i + 1];
+            out[i + 2] = in[i];
+        }
+    }
+    return picture;
+}
+
 // `picture` box-filtered to width x height (both positive).
-RgbImage scaledForMipmap(const RgbImage& picture, int32_t width, int32_t height) {
+RgbImage scaledForMipmap(const RgbRows& picture, int32_t width, int32_t height) {
     if (picture.width == width * 2 && picture.height == height * 2) {
-        return nextMipmapLevel(picture);  // GLU halves an exact half with its 2 x 2 average
+        // GLU halves an exact half with its 2 x 2 average.
+        return nextMipmapLevel(packedPicture(picture));
     }
     const Scaling scaling(picture, width, height);
     RgbImage scaled = blankPicture(width, height);
@@ -364,13 +399,17 @@ int32_t mipmapSide(int32_t side) {
     return power;
 }
 
-std::vector<RgbImage> mipmapLevels(const RgbImage& picture, int32_t width, int32_t height) {
+std::vector<RgbImage> mipmapLevels(const RgbRows& picture, int32_t width, int32_t height) {
     std::vector<RgbImage> levels;
     levels.push_back(picture.width == width && picture.height == height
-                         ? picture
+                         ? packedPicture(picture)
                          : scaledForMipmap(picture, width, height));
     while (levels.back().width > 1 || levels.back().height > 1) {
         levels.push_back(nextMipmapLevel(levels.back()));
     }
     return levels;
+}
+
+std::vector<RgbImage> mipmapLevels(const RgbImage& picture, int32_t width, int32_t height) {
+    return mipmapLevels(rowsOf(picture), width, height);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The pictures of a mipmapped texture, made as GLU's gluBuild2DMipmaps makes them from tightly
 // packed RGB bytes: a picture whose sides are not powers of two is first box-filtered to
-// powers of two, then each level is the 2 x 2 average of the one before. The filter repeats
+// powers of two, then each level is the 2 x 2 average of the one before. The picture may also
+// be a bitmap file's own rows (RgbRows), which then need no decoding first. The filter repeats
 // GLU's float arithmetic step for step, so every level is the same to the last bit; it is
 // faster only because it knows its pixels' layout. Portable: no OpenGL.
 #include <cstdint>
@@ -14,5 +15,6 @@
 int32_t mipmapSide(int32_t side);
 
 // Every level, from level 0, `picture` at width x height (box-filtered, unless it has that
-// size already), down to 1 x 1. Width and height are powers of two.
+// size already), down to 1 x 1, in red, green, blue order. Width and height are powers of two.
+std::vector<RgbImage> mipmapLevels(const RgbRows& picture, int32_t width, int32_t height);
 std::vector<RgbImage> mipmapLevels(const RgbImage& picture, int32_t width, int32_t height);

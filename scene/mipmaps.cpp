@@ -4,17 +4,13 @@
 
 #include <algorithm>
 #include <new>
-#include <utility>
 
 #include "scene/mipmap_levels.h"
 
-namespace {
-
-// Level 0's size as GLU picks it: each side's power of two, both halved until the renderer
-// would take the texture, asked through its proxy at level 1 (GLU asks at level 1).
-std::pair<int32_t, int32_t> baseLevelSize(const RgbImage& picture) {
-    int32_t width = mipmapSide(picture.width);
-    int32_t height = mipmapSide(picture.height);
+std::pair<int32_t, int32_t> mipmapBaseSize(int32_t pictureWidth, int32_t pictureHeight) {
+    // Asked through the renderer's proxy at level 1, as GLU asks.
+    int32_t width = mipmapSide(pictureWidth);
+    int32_t height = mipmapSide(pictureHeight);
     for (;;) {
         const int32_t halfWidth = width > 1 ? width / 2 : 1;
         const int32_t halfHeight = height > 1 ? height / 2 : 1;
@@ -33,26 +29,24 @@ std::pair<int32_t, int32_t> baseLevelSize(const RgbImage& picture) {
     }
     GLint largest = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
-    return {std::min(mipmapSide(picture.width), largest),
-            std::min(mipmapSide(picture.height), largest)};
+    return {std::min(mipmapSide(pictureWidth), largest),
+            std::min(mipmapSide(pictureHeight), largest)};
 }
 
-}  // namespace
+GLenum uploadMipmaps(const std::vector<RgbImage>& levels) {
+    GLint number = 0;
+    for (const RgbImage& level : levels) {
+        glTexImage2D(GL_TEXTURE_2D, number++, 3, level.width, level.height, 0, GL_RGB,
+                     GL_UNSIGNED_BYTE, level.pixels.data());
+    }
+    return glGetError();
+}
 
-GLenum buildMipmaps(const RgbImage& picture, const std::vector<RgbImage>& madeLevels) {
+GLenum buildMipmaps(const RgbImage& picture) {
     try {
-        const auto [width, height] = baseLevelSize(picture);
-        const bool madeFit = !madeLevels.empty() && madeLevels.front().width == width &&
-                             madeLevels.front().height == height;
-        const std::vector<RgbImage> levels =
-            madeFit ? std::vector<RgbImage>{} : mipmapLevels(picture, width, height);
-        GLint number = 0;
-        for (const RgbImage& level : madeFit ? madeLevels : levels) {
-            glTexImage2D(GL_TEXTURE_2D, number++, 3, level.width, level.height, 0, GL_RGB,
-                         GL_UNSIGNED_BYTE, level.pixels.data());
-        }
+        const auto [width, height] = mipmapBaseSize(picture.width, picture.height);
+        return uploadMipmaps(mipmapLevels(picture, width, height));
     } catch (const std::bad_alloc&) {
         return GLU_OUT_OF_MEMORY;
     }
-    return glGetError();
 }

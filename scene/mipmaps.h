@@ -4,11 +4,21 @@
 // with an unpack alignment of 1, each made by mipmap_levels.h in a fraction of GLU's time.
 #include <GL/gl.h>
 
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "scene/rgb_image.h"
 
-// `madeLevels`: the levels made ahead for mipmapSide's size, used when the renderer takes
-// that size (it takes any but the largest pictures). GL_NO_ERROR, or the first error the
-// renderer raised, or GLU_OUT_OF_MEMORY when there was no memory for a level.
-GLenum buildMipmaps(const RgbImage& picture, const std::vector<RgbImage>& madeLevels = {});
+// Level 0's size for a width x height picture, as GLU picks it: each side's mipmapSide, both
+// halved until the renderer takes the texture. Levels made ahead for another size are not
+// the ones GLU would upload.
+std::pair<int32_t, int32_t> mipmapBaseSize(int32_t width, int32_t height);
+
+// `levels` (mipmapLevels') as the bound texture's levels, from level 0. GL_NO_ERROR, or the
+// first error the renderer raised.
+GLenum uploadMipmaps(const std::vector<RgbImage>& levels);
+
+// The levels GLU would build for `picture`, made and uploaded. GL_NO_ERROR, or the first error
+// the renderer raised, or GLU_OUT_OF_MEMORY when there was no memory for a level.
+GLenum buildMipmaps(const RgbImage& picture);

@@ -1,8 +1,10 @@
 #include "scene/snapshot_read_ahead.h"
 
+#include <optional>
 #include <system_error>
 
-#include "scene/bitmap/bitmap_file.h"
+#include "scene/bitmap/bitmap_decoder.h"
+#include "scene/files/mapped_file.h"
 #include "scene/mipmap_levels.h"
 
 SnapshotReadAhead::SnapshotReadAhead(const SnapshotPaths& paths) : paths_(paths) {
@@ -34,16 +36,26 @@ void SnapshotReadAhead::read() noexcept {
     const std::pair<const char*, TextureSlot> files[] = {
         {paths_.sky, kSkyTexture}, {paths_.ground, kGroundTexture}, {paths_.smoke, kSmokeTexture}};
     for (const auto& [path, slot] : files) {
-        PreparedPicture& prepared = pictures_[slot];
-        try {
-            prepared.picture = readBitmapFileQuietly(path);
-            if (prepared.picture) {
-                prepared.levels =
-                    mipmapLevels(*prepared.picture, mipmapSide(prepared.picture->width),
-                                 mipmapSide(prepared.picture->height));
-            }
-        } catch (...) {
-            prepared = {};  // out of memory: the scene tries again itself, and says so
+        pictures_[slot] = preparePicture(path);
+    }
+}
+
+PreparedPicture preparePicture(const char* path) noexcept {
+    if (path == nullptr) {
+        return {};
+    }
+    try {
+        const MappedFile file(path);
+        const std::optional<RgbRows> stored = storedRgbRows(file.bytes());
+        const BitmapDecodeResult decoded =
+            stored ? BitmapDecodeResult{} : decodeBitmap(file.bytes());
+        if (!stored && !decoded.image) {
+            return {};
         }
+        const RgbRows rows = stored ? *stored : rowsOf(*decoded.image);
+        return {rows.width, rows.height,
+                mipmapLevels(rows, mipmapSide(rows.width), mipmapSide(rows.height))};
+    } catch (...) {
+        return {};  // out of memory: the scene tries again itself, and says so
     }
 }

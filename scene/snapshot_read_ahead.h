@@ -2,8 +2,9 @@
 // The work-folder bitmaps read, and their mipmap levels made, on a thread of their own. The
 // scene starts it before it makes its window and OpenGL context, which take about as long,
 // and takes the pictures when it makes their textures: reading and levels need no context.
+// The files are mapped, not copied, and levels are made straight from a bitmap's own rows.
 #include <array>
-#include <memory>
+#include <cstdint>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -11,12 +12,19 @@
 #include "scene/rgb_image.h"
 #include "scene/textures.h"
 
-// A picture read ahead, with the levels its texture will most likely have (mipmap_levels.h).
+// A picture read ahead: its size, and the levels its texture will most likely have
+// (mipmap_levels.h). No levels when it could not be read: the scene then reads the file
+// itself and says why.
 struct PreparedPicture {
-    // Null when it could not be read: the scene then reads the file itself and says why.
-    std::unique_ptr<RgbImage> picture;
+    int32_t width = 0;
+    int32_t height = 0;
     std::vector<RgbImage> levels;
 };
+
+// The picture in `path` with its levels for mipmapSide's size, made from the file's own rows
+// where they allow (storedRgbRows), else from the decoded picture; quietly nothing when the
+// file gives no picture or there is no memory for it.
+PreparedPicture preparePicture(const char* path) noexcept;
 
 // By texture slot: sky, ground, smoke.
 using PreparedPictures = std::array<PreparedPicture, 3>;

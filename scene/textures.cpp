@@ -34,10 +34,11 @@ bool uploadTook(GLuint name, GLenum error) {
     return false;
 }
 
-// A mipmapped texture of `picture`, filtered as the snapshot textures are, from `madeLevels`
-// where they fit (mipmaps.h); 0 when the renderer refused it (after a message) or no texture
+// A mipmapped texture, filtered as the snapshot textures are, whose levels `upload` gives the
+// bound texture (mipmaps.h); 0 when the renderer refused it (after a message) or no texture
 // name was obtained.
-uint32_t makeSnapshotTexture(const RgbImage& picture, const std::vector<RgbImage>& madeLevels) {
+template <typename Upload>
+uint32_t makeSnapshotTexture(Upload upload) {
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
@@ -45,8 +46,16 @@ uint32_t makeSnapshotTexture(const RgbImage& picture, const std::vector<RgbImage
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     forgetGlErrors();
-    // Rescales to powers of two as it builds the levels: the snapshot has the screen's size.
-    return uploadTook(name, buildMipmaps(picture, madeLevels)) ? name : 0;
+    return uploadTook(name, upload()) ? name : 0;
+}
+
+// Whether levels made ahead are the ones GLU would upload for their picture here.
+bool madeLevelsFit(const PreparedPicture& made) {
+    if (made.levels.empty()) {
+        return false;
+    }
+    const auto [width, height] = mipmapBaseSize(made.width, made.height);
+    return made.levels.front().width == width && made.levels.front().height == height;
 }
 
 }  // namespace
@@ -98,15 +107,18 @@ bool loadSnapshotTextures(World& world, const SnapshotPaths& paths, PreparedPict
     bool anyLoaded = false;
     for (const auto& file : files) {
         // Taken, so that its memory goes with this texture's making.
-        PreparedPicture made =
+        const PreparedPicture made =
             prepared != nullptr ? std::move(prepared[file.slot]) : PreparedPicture{};
-        const std::unique_ptr<RgbImage> image =
-            made.picture ? std::move(made.picture) : loadBitmapIfPresent(file.path);
-        if (image == nullptr) {
-            continue;  // the slot keeps 0 and its surface is drawn in plain colour
+        uint32_t& texture = world.textures[file.slot];
+        if (madeLevelsFit(made)) {
+            texture = makeSnapshotTexture([&] { return uploadMipmaps(made.levels); });
+        } else if (const std::unique_ptr<RgbImage> image = loadBitmapIfPresent(file.path)) {
+            // Rescales to powers of two as it builds the levels: the snapshot has the
+            // screen's size.
+            texture = makeSnapshotTexture([&] { return buildMipmaps(*image); });
         }
-        world.textures[file.slot] = makeSnapshotTexture(*image, made.levels);
-        anyLoaded = anyLoaded || world.textures[file.slot] != 0;
+        // Otherwise the slot keeps 0 and its surface is drawn in plain colour.
+        anyLoaded = anyLoaded || texture != 0;
     }
     return anyLoaded;
 }

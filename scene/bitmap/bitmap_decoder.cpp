@@ -76,7 +76,7 @@ BitmapDecodeResult decodeBitmapInPlace(std::vector<uint8_t>&& file) {
         if (const BitmapError error = readBitmapLayout(file, layout); error != BitmapError::None) {
             return failure(error);
         }
-        if (!unpacksInPlace(layout)) {
+        if (!isPlain24Bit(layout)) {
             return decodeLayout(layout);
         }
         if (const BitmapError error = checkLayout(layout); error != BitmapError::None) {
@@ -91,6 +91,16 @@ BitmapDecodeResult decodeBitmapInPlace(std::vector<uint8_t>&& file) {
     } catch (const std::bad_alloc&) {
         return failure(BitmapError::OutOfMemory);
     }
+}
+
+std::optional<RgbRows> storedRgbRows(std::span<const uint8_t> file) {
+    BitmapLayout layout;
+    if (readBitmapLayout(file, layout) != BitmapError::None || !isPlain24Bit(layout) ||
+        checkLayout(layout) != BitmapError::None) {
+        return std::nullopt;
+    }
+    return RgbRows{layout.bits.data(), static_cast<size_t>(storedRowBytes(layout.width, 24)),
+                   static_cast<int32_t>(layout.width), static_cast<int32_t>(layout.height), true};
 }
 
 const char* bitmapErrorMessage(BitmapError error) {

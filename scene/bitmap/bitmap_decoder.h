@@ -10,6 +10,7 @@
 // is ever read, and no exception escapes.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -43,6 +44,11 @@ BitmapDecodeResult decodeBitmap(std::span<const uint8_t> file);
 // own buffer, which is then the picture's: a file read whole needs no second buffer of its
 // picture's size. Otherwise `file` is decoded as above.
 BitmapDecodeResult decodeBitmapInPlace(std::vector<uint8_t>&& file);
+
+// The picture's rows as the file stores them, where the scene can use them as they are: 24
+// bits, not compressed, bottom row first, every row there, a showable size. Nothing for any
+// other file, which decodeBitmap then makes into a picture (or refuses).
+std::optional<RgbRows> storedRgbRows(std::span<const uint8_t> file);
 
 // The user-visible message for each error, as the scene program shows it.
 const char* bitmapErrorMessage(BitmapError error);

@@ -109,7 +109,7 @@ void unpackRows(const BitmapLayout& layout, RgbImage& image) {
     }
 }
 
-bool unpacksInPlace(const BitmapLayout& layout) {
+bool isPlain24Bit(const BitmapLayout& layout) {
     return layout.bitCount == 24 && layout.compression == kCompressionRgb && !layout.topDown;
 }
 

@@ -14,11 +14,12 @@ uint64_t storedRowBytes(int64_t width, uint16_t bitCount);
 // checked that `layout.bits` holds all of them.
 void unpackRows(const BitmapLayout& layout, RgbImage& image);
 
-// Whether unpackRowsInPlace can make this picture: 24-bit rows stored bottom up, where every
-// pixel moves only towards the start of the file.
-bool unpacksInPlace(const BitmapLayout& layout);
+// Whether the rows are stored as 24-bit pixels, uncompressed and bottom up: what the scene can
+// read as they are, and what unpackRowsInPlace can make a picture of (every pixel moves only
+// towards the start of the file).
+bool isPlain24Bit(const BitmapLayout& layout);
 
 // The picture of `layout`, whose bits lie in `file`, made in `file` itself: its first
 // width x height x 3 bytes become the pixels and the rest is cut off. The caller has checked
-// unpacksInPlace and that `layout.bits` holds every row.
+// isPlain24Bit and that `layout.bits` holds every row.
 void unpackRowsInPlace(const BitmapLayout& layout, std::vector<uint8_t>& file);

@@ -1,6 +1,6 @@
-// The snapshot textures: their mipmap levels are GLU's, bit for bit, and pictures read ahead
-// land in their own slots, while a file that could not be read ahead is read again, with its
-// message.
+// The snapshot textures: their mipmap levels are GLU's, bit for bit, whether made from a
+// picture or from a bitmap file's own rows, and pictures read ahead land in their own slots,
+// while a file that could not be read ahead, or was made for another size, is read again.
 #include <GL/osmesa.h>
 
 #include <GL/gl.h>
@@ -52,11 +52,10 @@ private:
     OSMesaContext context_ = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
 };
 
-TEST_F(SnapshotTextures, EveryLevelIsTheOneGluBuildsWhetherMadeAheadOrNot) {
-    // Scaled up, down, both ways, one way, not at all; single rows and columns. Levels made
-    // ahead for another size than the renderer's are not used.
+TEST_F(SnapshotTextures, EveryLevelIsTheOneGluBuildsFromThePictureOrFromABitmapsOwnRows) {
+    // Scaled up, down, both ways, one way, not at all; single rows and columns; rows padded
+    // by 0 to 3 bytes in a bitmap file.
     uint32_t noise = 1;
-    bool madeAheadFits = true;
     const std::pair<int, int> sizes[] = {
         {1920, 1080}, {1024, 768}, {1366, 768}, {1280, 1024}, {2560, 1440}, {512, 512}, {32, 32},
         {1, 1},       {5, 1},      {1, 6},      {3, 3},       {33, 17},     {300, 40},  {7, 1000}};
@@ -66,20 +65,30 @@ TEST_F(SnapshotTextures, EveryLevelIsTheOneGluBuildsWhetherMadeAheadOrNot) {
             noise = noise * 214013 + 2531011;
             byte = static_cast<uint8_t>(noise >> 16);
         }
-        const int32_t aheadDivisor = (madeAheadFits = !madeAheadFits) ? 1 : 2;
-        GLuint textures[2] = {};
-        glGenTextures(2, textures);
+        // The same picture as a bitmap file stores it: blue, green, red, rows padded.
+        const size_t stride = (size_t(width) * 3 + 3) / 4 * 4;
+        std::vector<uint8_t> stored(stride * size_t(height));
+        for (int i = 0; i < width * height; ++i) {
+            const uint8_t* rgb = &picture.pixels[size_t(i) * 3];
+            uint8_t* bgr = &stored[size_t(i / width) * stride + size_t(i % width) * 3];
+            std::reverse_copy(rgb, rgb + 3, bgr);
+        }
+        const RgbRows storedRows{stored.data(), stride, width, height, true};
+        GLuint textures[3] = {};
+        glGenTextures(3, textures);
         glBindTexture(GL_TEXTURE_2D, textures[0]);
-        ASSERT_EQ(buildMipmaps(picture,
-                               mipmapLevels(picture, std::max(1, mipmapSide(width) / aheadDivisor),
-                                            std::max(1, mipmapSide(height) / aheadDivisor))),
-                  GLenum{GL_NO_ERROR});
+        ASSERT_EQ(buildMipmaps(picture), GLenum{GL_NO_ERROR});
         glBindTexture(GL_TEXTURE_2D, textures[1]);
+        ASSERT_EQ(uploadMipmaps(mipmapLevels(storedRows, mipmapSide(width), mipmapSide(height))),
+                  GLenum{GL_NO_ERROR});
+        glBindTexture(GL_TEXTURE_2D, textures[2]);
         ASSERT_EQ(gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE,
                                     picture.pixels.data()),
                   0);
-        EXPECT_TRUE(levelsOf(textures[0]) == levelsOf(textures[1])) << width << " x " << height;
-        glDeleteTextures(2, textures);
+        const auto glu = levelsOf(textures[2]);
+        EXPECT_TRUE(levelsOf(textures[0]) == glu) << width << " x " << height;
+        EXPECT_TRUE(levelsOf(textures[1]) == glu) << width << " x " << height << " from rows";
+        glDeleteTextures(3, textures);
     }
 }
 
@@ -92,11 +101,16 @@ TEST_F(SnapshotTextures, PicturesReadAheadFillTheirSlotsAndOnesThatWereNotAreRea
     const SnapshotPaths paths{sky.c_str(), ground.c_str(), smoke.c_str()};
     RecordingErrorBox errors;
     SnapshotReadAhead readAhead(paths);
+    PreparedPictures& pictures = readAhead.pictures();
+    // Levels made for another size than the renderer's are not used: that file is read again.
+    pictures[kGroundTexture].levels.erase(pictures[kGroundTexture].levels.begin());
     World world;
-    ASSERT_TRUE(loadSnapshotTextures(world, paths, readAhead.pictures().data()));
-    EXPECT_EQ(std::pair(levelsOf(world.textures[kSkyTexture]).first[0],
-                        levelsOf(world.textures[kGroundTexture]).first[0]),
-              std::pair(8, 32));
+    ASSERT_TRUE(loadSnapshotTextures(world, paths, pictures.data()));
+    const auto skyLevels = levelsOf(world.textures[kSkyTexture]);
+    const auto groundLevels = levelsOf(world.textures[kGroundTexture]);
+    EXPECT_EQ((std::vector<GLint>{skyLevels.first[0], skyLevels.second[0], skyLevels.second[2],
+                                  groundLevels.first[0], groundLevels.second[1]}),
+              (std::vector<GLint>{8, 0, 255, 32, 255}));
     EXPECT_EQ(std::pair(world.textures[kSmokeTexture], errors.shown),
               std::pair(0u, std::string("[Error: Unknown DIB file format.]")));
 }

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <ranges>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "scene/bitmap/bitmap_decoder.h"
@@ -140,6 +143,22 @@ TEST(BitmapDecoder, ShowsNoPictureLargerThanAnyTexture) {
     EXPECT_EQ((std::vector{shown(16384, 4096), shown(4096, 16384), shown(16385, 1), shown(1, 16385),
                            shown(8193, 8192)}),
               (std::vector{true, true, false, false, false}));
+}
+
+TEST(BitmapDecoder, GivesTheStoredRowsOfPlain24BitPicturesOnly) {
+    // Two rows of 5 pixels, 15 bytes each padded to 16, bottom row first.
+    const Bytes bits(32, 7);
+    const Bytes file = buildBitmap(Bmp(5, 2, 24, bits));
+    const std::optional<RgbRows> rows = storedRgbRows(file);
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(std::tuple(rows->bottom - file.data(), rows->stride, rows->width, rows->height,
+                         rows->blueFirst),
+              std::tuple(ptrdiff_t{54}, size_t{16}, 5, 2, true));
+    Bmp topDown(5, 0u - 2u, 24, bits);
+    for (const Bmp& other : {Bmp(5, 2, 24, bits).cut(54 + 31), topDown, Bmp(4, 2, 32, bits),
+                             Bmp(20000, 1, 24, Bytes(60000))}) {
+        EXPECT_FALSE(storedRgbRows(buildBitmap(other)));
+    }
 }
 
 TEST(BitmapFile, ReadsTheWholeFile) {
