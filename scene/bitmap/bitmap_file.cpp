@@ -73,9 +73,3 @@ std::unique_ptr<RgbImage> readBitmapFile(const char* path) {
     }
     return std::move(result.image);
 }
-
-std::unique_ptr<RgbImage> readBitmapFileQuietly(const char* path) {
-    std::optional<std::vector<uint8_t>> bytes =
-        path != nullptr ? readWholeFile(path) : std::nullopt;
-    return bytes ? decodeBitmapInPlace(std::move(*bytes)).image : nullptr;
-}

@@ -6,7 +6,3 @@
 #include "scene/rgb_image.h"
 
 std::unique_ptr<RgbImage> readBitmapFile(const char* path);
-
-// The same picture, or null without a word when it cannot be read: for reading ahead, where
-// readBitmapFile, called again, tells why.
-std::unique_ptr<RgbImage> readBitmapFileQuietly(const char* path);
