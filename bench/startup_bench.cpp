@@ -197,6 +197,7 @@ std::optional<double> TimeSceneStart(StepTimes& times) {
     PreparedPicture* const pictures = readAhead.pictures().data();
     times[kWaiting] = Lap(start);
     const bool started = initScene(*world, *model, paths, pictures);
+    readAhead.release();
     times[kUploads] = Lap(start);
     const double untilFirstFrame = start - begin;
     if (started) {

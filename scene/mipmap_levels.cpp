@@ -14,7 +14,10 @@
 
 namespace {
 
+// A picture's pixels have three channels; a level's have an opaque alpha byte besides.
 constexpr size_t kChannels = 3;
+constexpr size_t kLevelPixelBytes = 4;
+constexpr uint32_t kOpaque = 0xFF000000;  // a level pixel's alpha, read as a little-endian word
 
 // Where one output column (or row) starts and ends in the input: a whole pixel and the
 // fraction of it covered. GLU steps these in float from one output pixel to the next; they are
@@ -201,7 +204,7 @@ public:
         }
     }
 
-    void scale(RgbImage& scaled) {
+    void scale(MipmapLevel& scaled) {
         const size_t rows = scaling_.rows.size();
         for (size_t first = nextBand_++ * kBandRows; first < rows;
              first = nextBand_++ * kBandRows) {
@@ -215,11 +218,9 @@ private:
     static constexpr size_t kBandRows = 32;
 
     // Output rows `first` to `last` (not included).
-    void scaleBand(RgbImage& scaled, size_t first, size_t last) {
+    void scaleBand(MipmapLevel& scaled, size_t first, size_t last) {
         const size_t width = scaling_.columns.size();
-        uint8_t* out = scaled.pixels.data() + first * width * kChannels;
-        // The end of this band's rows: past it, another thread may be writing.
-        const uint8_t* const end = scaled.pixels.data() + last * width * kChannels;
+        uint8_t* out = scaled.pixels.data() + first * width * kLevelPixelBytes;
         const __m128 area = _mm_set1_ps(scaling_.area);
         for (size_t i = first; i < last; ++i) {
             const Span& row = scaling_.rows[i];
@@ -228,7 +229,7 @@ private:
             }
             const __m128 bottomPart = _mm_set1_ps(1 - row.lowPart);
             const __m128 topPart = _mm_set1_ps(row.highPart);
-            for (size_t x = 0; x < width; ++x, out += kChannels) {
+            for (size_t x = 0; x < width; ++x, out += kLevelPixelBytes) {
                 const Span& column = scaling_.columns[x];
                 __m128 totals;
                 if (row.high == row.low + 1 && column.high == column.low + 1) {
@@ -254,8 +255,9 @@ private:
                     whole = _mm_shuffle_epi32(whole, _MM_SHUFFLE(3, 0, 1, 2));
                 }
                 const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(whole, whole), whole);
-                const auto rgb = static_cast<uint32_t>(_mm_cvtsi128_si32(bytes));
-                std::memcpy(out, &rgb, out + 4 <= end ? 4 : kChannels);
+                const auto rgba =
+                    (static_cast<uint32_t>(_mm_cvtsi128_si32(bytes)) & ~kOpaque) | kOpaque;
+                std::memcpy(out, &rgba, kLevelPixelBytes);
             }
         }
     }
@@ -273,20 +275,22 @@ private:
     std::vector<ColumnParts> columnParts_;
 };
 
-RgbImage blankPicture(int32_t width, int32_t height) {
-    RgbImage picture;
-    picture.width = width;
-    picture.height = height;
-    picture.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * kChannels);
-    return picture;
+MipmapLevel blankLevel(int32_t width, int32_t height) {
+    MipmapLevel level;
+    level.width = width;
+    level.height = height;
+    level.pixels = MipmapLevel::Bytes(static_cast<size_t>(width) * static_cast<size_t>(height) *
+                                      kLevelPixelBytes);
+    return level;
 }
 
 // One row of the next level from two rows of 2 x `width` pixels, each pixel the average of the
 // four it replaces, rounded. The averages are made for every byte of the row (pixel pairs
-// 3 bytes apart), 16 at a time, into `averages`; the next level keeps every other pixel's.
+// 4 bytes apart), 16 at a time, into `averages`; the next level keeps every other pixel's.
 void halveRowPair(const uint8_t* lower, const uint8_t* upper, size_t width, uint8_t* averages,
                   uint8_t* out) {
-    const size_t bytes = 2 * width * kChannels - kChannels;  // averages that have a right pair
+    const size_t bytes =
+        2 * width * kLevelPixelBytes - kLevelPixelBytes;  // averages that have a right pair
     const __m128i zero = _mm_setzero_si128();
     const __m128i two = _mm_set1_epi16(2);
     const auto sums = [&](size_t at, bool high) {
@@ -298,41 +302,43 @@ void halveRowPair(const uint8_t* lower, const uint8_t* upper, size_t width, uint
     size_t i = 0;
     for (; i + 16 <= bytes; i += 16) {
         const __m128i low =
-            _mm_add_epi16(_mm_add_epi16(sums(i, false), sums(i + kChannels, false)), two);
+            _mm_add_epi16(_mm_add_epi16(sums(i, false), sums(i + kLevelPixelBytes, false)), two);
         const __m128i high =
-            _mm_add_epi16(_mm_add_epi16(sums(i, true), sums(i + kChannels, true)), two);
+            _mm_add_epi16(_mm_add_epi16(sums(i, true), sums(i + kLevelPixelBytes, true)), two);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(averages + i),
                          _mm_packus_epi16(_mm_srli_epi16(low, 2), _mm_srli_epi16(high, 2)));
     }
     for (; i < bytes; ++i) {
         averages[i] = static_cast<uint8_t>(
-            (lower[i] + lower[i + kChannels] + upper[i] + upper[i + kChannels] + 2) / 4);
+            (lower[i] + lower[i + kLevelPixelBytes] + upper[i] + upper[i + kLevelPixelBytes] + 2) /
+            4);
     }
     for (size_t x = 0; x < width; ++x) {
-        std::memcpy(out + x * kChannels, averages + 2 * x * kChannels, kChannels);
+        std::memcpy(out + x * kLevelPixelBytes, averages + 2 * x * kLevelPixelBytes,
+                    kLevelPixelBytes);
     }
 }
 
 // The next level of `level`, whose sides are powers of two and not both 1: each side halved
 // (a side of 1 stays 1), each pixel the average of the four it replaces, rounded, or once a
 // side is 1, of the two, rounded down.
-RgbImage nextMipmapLevel(const RgbImage& level) {
+MipmapLevel nextMipmapLevel(const MipmapLevel& level) {
     const auto width = static_cast<size_t>(level.width);
     const auto height = static_cast<size_t>(level.height);
-    RgbImage next = blankPicture(level.width > 1 ? level.width / 2 : 1,
-                                 level.height > 1 ? level.height / 2 : 1);
+    MipmapLevel next =
+        blankLevel(level.width > 1 ? level.width / 2 : 1, level.height > 1 ? level.height / 2 : 1);
     const uint8_t* in = level.pixels.data();
     uint8_t* out = next.pixels.data();
     if (width == 1 || height == 1) {
         // A single row or column: pairs, their average rounded down.
         const size_t count = next.pixels.size();
         for (size_t i = 0; i < count; ++i) {
-            const size_t at = (i / kChannels) * 2 * kChannels + i % kChannels;
-            out[i] = static_cast<uint8_t>((in[at] + in[at + kChannels]) / 2);
+            const size_t at = (i / kLevelPixelBytes) * 2 * kLevelPixelBytes + i % kLevelPixelBytes;
+            out[i] = static_cast<uint8_t>((in[at] + in[at + kLevelPixelBytes]) / 2);
         }
         return next;
     }
-    const size_t stride = width * kChannels;
+    const size_t stride = width * kLevelPixelBytes;
     std::vector<uint8_t> averages(stride);
     for (size_t y = 0; y < height / 2; ++y) {
         const uint8_t* lower = in + 2 * y * stride;
@@ -341,34 +347,31 @@ RgbImage nextMipmapLevel(const RgbImage& level) {
     return next;
 }
 
-// The picture of `rows`, packed in red, green, blue order.
-RgbImage packedPicture(const RgbRows& rows) {
-    RgbImage picture = blankPicture(rows.width, rows.height);
-    const size_t rowBytes = static_cast<size_t>(rows.width) * kChannels;
+// The picture of `rows` as a level, unscaled.
+MipmapLevel levelOf(const RgbRows& rows) {
+    MipmapLevel level = blankLevel(rows.width, rows.height);
+    uint8_t* out = level.pixels.data();
+    const int red = rows.blueFirst ? 2 : 0;
     for (int32_t y = 0; y < rows.height; ++y) {
-        const uint8_t* in = rows.pixel(0, y);
-        uint8_t* out = picture.pixels.data() + static_cast<size_t>(y) * rowBytes;
-        if (!rows.blueFirst) {
-            std::memcpy(out, in, rowBytes);
-            continue;
-        }
-        for (size_t i = 0; i < rowBytes; i += kChannels) {
-            out[i] = in[i + 2];
-            out[i + 1] = in[i + 1];
-            out[i + 2] = in[i];
+        for (int32_t x = 0; x < rows.width; ++x, out += kLevelPixelBytes) {
+            const uint8_t* in = rows.pixel(x, y);
+            out[0] = in[red];
+            out[1] = in[1];
+            out[2] = in[2 - red];
+            out[3] = 0xFF;
         }
     }
-    return picture;
+    return level;
 }
 
 // `picture` box-filtered to width x height (both positive).
-RgbImage scaledForMipmap(const RgbRows& picture, int32_t width, int32_t height) {
+MipmapLevel scaledForMipmap(const RgbRows& picture, int32_t width, int32_t height) {
     if (picture.width == width * 2 && picture.height == height * 2) {
         // GLU halves an exact half with its 2 x 2 average.
-        return nextMipmapLevel(packedPicture(picture));
+        return nextMipmapLevel(levelOf(picture));
     }
     const Scaling scaling(picture, width, height);
-    RgbImage scaled = blankPicture(width, height);
+    MipmapLevel scaled = blankLevel(width, height);
     // The rows are independent: a second thread, where one can start, takes bands of them
     // beside this one, each thread with its own rows held.
     std::atomic<size_t> nextBand = 0;
@@ -399,10 +402,10 @@ int32_t mipmapSide(int32_t side) {
     return power;
 }
 
-std::vector<RgbImage> mipmapLevels(const RgbRows& picture, int32_t width, int32_t height) {
-    std::vector<RgbImage> levels;
+std::vector<MipmapLevel> mipmapLevels(const RgbRows& picture, int32_t width, int32_t height) {
+    std::vector<MipmapLevel> levels;
     levels.push_back(picture.width == width && picture.height == height
-                         ? packedPicture(picture)
+                         ? levelOf(picture)
                          : scaledForMipmap(picture, width, height));
     while (levels.back().width > 1 || levels.back().height > 1) {
         levels.push_back(nextMipmapLevel(levels.back()));
@@ -410,6 +413,6 @@ std::vector<RgbImage> mipmapLevels(const RgbRows& picture, int32_t width, int32_
     return levels;
 }
 
-std::vector<RgbImage> mipmapLevels(const RgbImage& picture, int32_t width, int32_t height) {
+std::vector<MipmapLevel> mipmapLevels(const RgbImage& picture, int32_t width, int32_t height) {
     return mipmapLevels(rowsOf(picture), width, height);
 }

@@ -33,10 +33,10 @@ std::pair<int32_t, int32_t> mipmapBaseSize(int32_t pictureWidth, int32_t picture
             std::min(mipmapSide(pictureHeight), largest)};
 }
 
-GLenum uploadMipmaps(const std::vector<RgbImage>& levels) {
+GLenum uploadMipmaps(const std::vector<MipmapLevel>& levels) {
     GLint number = 0;
-    for (const RgbImage& level : levels) {
-        glTexImage2D(GL_TEXTURE_2D, number++, 3, level.width, level.height, 0, GL_RGB,
+    for (const MipmapLevel& level : levels) {
+        glTexImage2D(GL_TEXTURE_2D, number++, GL_RGBA, level.width, level.height, 0, GL_RGBA,
                      GL_UNSIGNED_BYTE, level.pixels.data());
     }
     return glGetError();

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "scene/mipmap_levels.h"
 #include "scene/rgb_image.h"
 
 // Level 0's size for a width x height picture, as GLU picks it: each side's mipmapSide, both
@@ -15,9 +16,10 @@
 // the ones GLU would upload.
 std::pair<int32_t, int32_t> mipmapBaseSize(int32_t width, int32_t height);
 
-// `levels` (mipmapLevels') as the bound texture's levels, from level 0. GL_NO_ERROR, or the
-// first error the renderer raised.
-GLenum uploadMipmaps(const std::vector<RgbImage>& levels);
+// `levels` (mipmapLevels') as the bound texture's levels, from level 0, an RGBA texture whose
+// alpha is opaque: it draws as GLU's RGB one does. GL_NO_ERROR, or the first error the
+// renderer raised.
+GLenum uploadMipmaps(const std::vector<MipmapLevel>& levels);
 
 // The levels GLU would build for `picture`, made and uploaded. GL_NO_ERROR, or the first error
 // the renderer raised, or GLU_OUT_OF_MEMORY when there was no memory for a level.

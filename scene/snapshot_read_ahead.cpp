@@ -32,6 +32,15 @@ PreparedPictures& SnapshotReadAhead::pictures() {
     return pictures_;
 }
 
+void SnapshotReadAhead::release() {
+    pictures();
+    try {
+        thread_.emplace([held = std::move(pictures_)] {});
+    } catch (const std::system_error&) {
+        // The pictures went with the thread's function, here.
+    }
+}
+
 void SnapshotReadAhead::read() noexcept {
     const std::pair<const char*, TextureSlot> files[] = {
         {paths_.sky, kSkyTexture}, {paths_.ground, kGroundTexture}, {paths_.smoke, kSmokeTexture}};

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "scene/rgb_image.h"
+#include "scene/mipmap_levels.h"
 #include "scene/textures.h"
 
 // A picture read ahead: its size, and the levels its texture will most likely have
@@ -18,7 +18,7 @@
 struct PreparedPicture {
     int32_t width = 0;
     int32_t height = 0;
-    std::vector<RgbImage> levels;
+    std::vector<MipmapLevel> levels;
 };
 
 // The picture in `path` with its levels for mipmapSide's size, made from the file's own rows
@@ -38,6 +38,11 @@ public:
 
     // The pictures, once all are read (here and now where no thread could be started).
     PreparedPictures& pictures();
+
+    // Frees the pictures on a thread of its own (here where none starts), once their textures
+    // are made: a screen's levels take milliseconds to give back, which the first frame need
+    // not wait for. pictures() is then empty.
+    void release();
 
 private:
     void read() noexcept;

@@ -106,9 +106,8 @@ bool loadSnapshotTextures(World& world, const SnapshotPaths& paths, PreparedPict
 
     bool anyLoaded = false;
     for (const auto& file : files) {
-        // Taken, so that its memory goes with this texture's making.
-        const PreparedPicture made =
-            prepared != nullptr ? std::move(prepared[file.slot]) : PreparedPicture{};
+        const PreparedPicture notPrepared;
+        const PreparedPicture& made = prepared != nullptr ? prepared[file.slot] : notPrepared;
         uint32_t& texture = world.textures[file.slot];
         if (madeLevelsFit(made)) {
             texture = makeSnapshotTexture([&] { return uploadMipmaps(made.levels); });

@@ -28,7 +28,7 @@ struct PreparedPicture;
 // Fills texture slots 0 to 2 of `world` with mipmapped textures; a file that gives no picture,
 // or whose upload is refused (after a message), leaves its slot 0. Returns true when at least
 // one file became a texture. `prepared` (by slot, three of them): pictures read ahead
-// (snapshot_read_ahead.h), taken from there; a file not read ahead, or whose levels are not
-// the renderer's size, is read now.
+// (snapshot_read_ahead.h); a file not read ahead, or whose levels are not the renderer's size,
+// is read now.
 bool loadSnapshotTextures(World& world, const SnapshotPaths& paths,
                           PreparedPicture* prepared = nullptr);

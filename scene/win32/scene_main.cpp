@@ -74,6 +74,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         closeSceneWindow();
         return kSceneNoBitmapTexture;
     }
+    readAhead.release();
     // The start-up's draws come before this seeding, so every run starts alike.
     world->random.seed(static_cast<uint32_t>(clock()));
 
