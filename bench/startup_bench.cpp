@@ -1,9 +1,13 @@
 // Start-up time of a screen-saver run on this desktop, step by step, each measured with the
 // programs' own routines inside this one process, so that neither process start is counted:
 //
-//   snapshot              the mirrored desktop into a screen-sized picture (Skymere_S's Pic_1)
-//   writing the bitmaps   the three BMP files in C:\qorvin
-//   model copy            the jet model into C:\qorvin
+//   snapshot and files    the saver's part as it runs it: the mirrored desktop into a
+//                         screen-sized picture (Skymere_S's Pic_1) and the three BMP files and
+//                         the jet model into C:\qorvin, the built-in files beside the snapshot;
+//                         then each on its own:
+//   - snapshot            the mirrored desktop
+//   - writing the bitmaps the three BMP files, one after the other
+//   - model copy          the jet model
 //   older files removed   the files the new bitmaps and model replaced, deleted while the
 //                         scene program starts (a process start, so not in the line below)
 //   scene: model read     the jet model read back
@@ -16,10 +20,10 @@
 //
 // The scene runs its steps as the program does: the bitmaps and their levels on a thread of
 // their own while the model is read and the window and context are made (window/GL, then
-// waiting), then the uploads. Reading and levels are then timed again on their own. Each run's
-// "saver start to first frame, without process starts" is its time from the snapshot's start
-// to the first frame's, as run; with the first frame drawn, to its end. For comparison, with
-// the process starts:
+// waiting), then the uploads. Reading and levels, and the saver's steps, are then timed again
+// on their own. Each run's "saver start to first frame, without process starts" is its time
+// from the snapshot's start to the first frame's, as run; with the first frame drawn, to its
+// end. For comparison, with the process starts:
 //
 //   scene start   Soravane.dll started until its window "Skymere_VC" is there
 //   whole run     Soravane.scr /s started until "Skymere_VC" is there
@@ -45,6 +49,7 @@
 
 #include "contract/work_folder.h"
 #include "saver/run/desktop_snapshot.h"
+#include "saver/run/work_folder_files.h"
 #include "saver/runtime/files.h"
 #include "saver/runtime/picture_saving.h"
 #include "saver/runtime/picture_surface.h"
@@ -75,6 +80,13 @@ double Lap(double& start) {
     const double lap = now - start;
     start = now;
     return lap;
+}
+
+void RemoveOlderFiles() {
+    for (const char* file : {contract::kGroundBitmapPath, contract::kSmokeBitmapPath,
+                             contract::kSkyBitmapPath, contract::kModelPath}) {
+        RemoveSwappedOutFile(file);
+    }
 }
 
 std::string ShippedFile(const char* name) {
@@ -134,6 +146,7 @@ void Print(const char* name, Figures figures) {
 }
 
 enum Step {
+    kSnapshotAndFiles,
     kSnapshot,
     kWritingBitmaps,
     kModelCopy,
@@ -147,16 +160,29 @@ enum Step {
     kStepCount
 };
 constexpr const char* kStepNames[kStepCount] = {
-    "snapshot",          "writing the bitmaps",    "model copy",       "older files removed",
-    "scene: model read", "scene: bitmaps' levels", "scene: window/GL", "scene: waiting",
-    "scene: uploads",    "scene: first frame",
+    "snapshot and files",  "- snapshot",        "- writing the bitmaps",  "- model copy",
+    "older files removed", "scene: model read", "scene: bitmaps' levels", "scene: window/GL",
+    "scene: waiting",      "scene: uploads",    "scene: first frame",
 };
 
 using StepTimes = std::array<double, kStepCount>;
 
-// The saver's part of a run, as Skymere_S prepares the work folder.
+// The saver's part of a run, as Skymere_S prepares the work folder, and the older files'
+// removal that follows the scene program's start.
 void TimeSaverSteps(PictureSurface& ground, const PictureSurface& puff, const PictureSurface& sky,
                     StepTimes& times) {
+    const ScreenSize screen = PrimaryScreenSize();
+    double start = NowMs();
+    ground.Resize(screen.width, screen.height);
+    WriteWorkFolderFiles(ground, puff, sky, ShippedFile("Soravane.data"));
+    times[kSnapshotAndFiles] = Lap(start);
+    RemoveOlderFiles();
+    times[kOlderFilesRemoved] = Lap(start);
+}
+
+// The saver's steps again, each on its own.
+void TimeSaverStepsAlone(PictureSurface& ground, const PictureSurface& puff,
+                         const PictureSurface& sky, StepTimes& times) {
     const ScreenSize screen = PrimaryScreenSize();
     double start = NowMs();
     ground.Resize(screen.width, screen.height);
@@ -168,11 +194,7 @@ void TimeSaverSteps(PictureSurface& ground, const PictureSurface& puff, const Pi
     times[kWritingBitmaps] = Lap(start);
     SwapInCopy(ShippedFile("Soravane.data"), contract::kModelPath);
     times[kModelCopy] = Lap(start);
-    for (const char* file : {contract::kGroundBitmapPath, contract::kSmokeBitmapPath,
-                             contract::kSkyBitmapPath, contract::kModelPath}) {
-        RemoveSwappedOutFile(file);
-    }
-    times[kOlderFilesRemoved] = Lap(start);
+    RemoveOlderFiles();
 }
 
 // The scene program's start as it runs it (scene_main.cpp): the model, the bitmaps read ahead
@@ -277,10 +299,11 @@ int main(int argc, char** argv) {
         const std::optional<double> scene = TimeSceneStart(times);
         if (scene) {
             TimeBitmapLevels(times);
+            TimeSaverStepsAlone(ground, puff, sky, times);
             for (int step = 0; step < kStepCount; ++step) {
                 steps[step].ms.push_back(times[step]);
             }
-            const double saver = times[kSnapshot] + times[kWritingBitmaps] + times[kModelCopy];
+            const double saver = times[kSnapshotAndFiles];
             untilFirstFrame.ms.push_back(saver + *scene);
             withFirstFrame.ms.push_back(saver + *scene + times[kFirstFrame]);
         } else {

@@ -3,9 +3,8 @@
 #include "contract/work_folder.h"
 #include "saver/resources/resource_ids.h"
 #include "saver/run/beside_saver.h"
-#include "saver/run/desktop_snapshot.h"
+#include "saver/run/work_folder_files.h"
 #include "saver/runtime/files.h"
-#include "saver/runtime/picture_saving.h"
 #include "saver/runtime/program_start.h"
 #include "saver/runtime/screen.h"
 
@@ -61,14 +60,8 @@ void Skymere_S::PrepareWorkFolder() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     RECT inner = {};
     GetClientRect(Window(), &inner);
-    // The snapshot is taken before the scene starts, so it shows the desktop alone.
-    if (Pic_1.Resize(inner.right - inner.left, inner.bottom - inner.top)) {
-        TakeDesktopSnapshot(Pic_1);
-    }
-    SavePicture(Pic_1, contract::kGroundBitmapPath);
-    SavePicture(Pic_2, contract::kSmokeBitmapPath);
-    SavePicture(Pic_3, contract::kSkyBitmapPath);
-    SwapInCopy(programFolder_ + beside_saver::kModelFile, contract::kModelPath);
+    Pic_1.Resize(inner.right - inner.left, inner.bottom - inner.top);
+    WriteWorkFolderFiles(Pic_1, Pic_2, Pic_3, programFolder_ + beside_saver::kModelFile);
 }
 
 void Skymere_S::StartScene() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "contract/work_folder.h"
 #include "saver/runtime/win32_text.h"
@@ -161,6 +162,13 @@ TEST_F(Saver, ARunWritesTheWorkFolderStartsTheSceneAndEndsAfterEscape) {
     UpdateWindow(block);
     const auto desktop = e2e::captureScreen();
     ASSERT_NE(GetPixel(desktop->Dc(), 50, 120), GetPixel(desktop->Dc(), 500, 500));
+    // Files of an earlier run, which the new ones replace.
+    CreateDirectoryA(contract::kWorkFolder, nullptr);
+    const char* const workFiles[] = {contract::kGroundBitmapPath, contract::kSmokeBitmapPath,
+                                     contract::kSkyBitmapPath, contract::kModelPath};
+    for (const char* file : workFiles) {
+        ASSERT_TRUE(writeWholeFile(file, "an earlier run's"));
+    }
     HWND scene = startRun("/s");
     ASSERT_NE(scene, nullptr);
     DestroyWindow(block);  // the scene's window alone on the screen, for the key press
@@ -180,6 +188,10 @@ TEST_F(Saver, ARunWritesTheWorkFolderStartsTheSceneAndEndsAfterEscape) {
     EXPECT_EQ(readWholeFile(contract::kSkyBitmapPath),
               readWholeFile(SORAVANE_SOURCE_DIR "/saver/resources/sky.bmp"));
     EXPECT_TRUE(readWholeFile(contract::kModelPath) == readWholeFile(folder.file("Soravane.data")));
+    // The older files are gone by the time the scene shows: nothing else is left beside these.
+    std::vector<std::filesystem::path> left(
+        std::filesystem::directory_iterator(contract::kWorkFolder), {});
+    EXPECT_EQ(left.size(), std::size(workFiles));
 
     HWND saverForm = FindWindowA(nullptr, contract::kSaverWindowTitle);
     ASSERT_NE(saverForm, nullptr);
