@@ -1,7 +1,8 @@
 #pragma once
 // A picture as the bound GL_TEXTURE_2D with all its mipmap levels: the levels
 // gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels) uploads
-// with an unpack alignment of 1, each made by mipmap_levels.h in a fraction of GLU's time.
+// with an unpack alignment of 1, their red, green and blue the same to the bit, each made by
+// mipmap_levels.h in a fraction of GLU's time and given with an opaque alpha.
 #include <GL/gl.h>
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
-// A decoded picture as the texture uploads take it: tightly packed red, green, blue bytes,
-// rows of width x 3 bytes with no padding, the bottom row first.
+// A decoded picture: tightly packed red, green, blue bytes, rows of width x 3 bytes with no
+// padding, the bottom row first.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
