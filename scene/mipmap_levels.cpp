@@ -289,8 +289,8 @@ MipmapLevel blankLevel(int32_t width, int32_t height) {
 // 4 bytes apart), 16 at a time, into `averages`; the next level keeps every other pixel's.
 void halveRowPair(const uint8_t* lower, const uint8_t* upper, size_t width, uint8_t* averages,
                   uint8_t* out) {
-    const size_t bytes =
-        2 * width * kLevelPixelBytes - kLevelPixelBytes;  // averages that have a right pair
+    // The averages that have a pixel to their right.
+    const size_t bytes = (2 * width - 1) * kLevelPixelBytes;
     const __m128i zero = _mm_setzero_si128();
     const __m128i two = _mm_set1_epi16(2);
     const auto sums = [&](size_t at, bool high) {

@@ -55,15 +55,12 @@ PreparedPicture preparePicture(const char* path) noexcept {
     }
     try {
         const MappedFile file(path);
-        const std::optional<RgbRows> stored = storedRgbRows(file.bytes());
-        const BitmapDecodeResult decoded =
-            stored ? BitmapDecodeResult{} : decodeBitmap(file.bytes());
-        if (!stored && !decoded.image) {
+        const std::optional<RgbRows> rows = storedRgbRows(file.bytes());
+        if (!rows) {
             return {};
         }
-        const RgbRows rows = stored ? *stored : rowsOf(*decoded.image);
-        return {rows.width, rows.height,
-                mipmapLevels(rows, mipmapSide(rows.width), mipmapSide(rows.height))};
+        return {rows->width, rows->height,
+                mipmapLevels(*rows, mipmapSide(rows->width), mipmapSide(rows->height))};
     } catch (...) {
         return {};  // out of memory: the scene tries again itself, and says so
     }

@@ -22,8 +22,8 @@ struct PreparedPicture {
 };
 
 // The picture in `path` with its levels for mipmapSide's size, made from the file's own rows
-// where they allow (storedRgbRows), else from the decoded picture; quietly nothing when the
-// file gives no picture or there is no memory for it.
+// (storedRgbRows: the 24-bit bitmaps the saver writes); quietly nothing for any other file,
+// which the scene then reads itself, or when there is no memory for it.
 PreparedPicture preparePicture(const char* path) noexcept;
 
 // By texture slot: sky, ground, smoke.

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -95,22 +96,25 @@ TEST_F(SnapshotTextures, EveryLevelIsTheOneGluBuildsFromThePictureOrFromABitmaps
 TEST_F(SnapshotTextures, PicturesReadAheadFillTheirSlotsAndOnesThatWereNotAreReadAgain) {
     TempFolder folder;
     const std::string sky = folder.file("sky.bmp"), ground = folder.file("ground.bmp");
-    ASSERT_TRUE(writeSolidTestBmp(sky, 8, 8, {0, 0, 255}));
+    ASSERT_TRUE(writeSolidTestBmp(sky, 16, 8, {0, 0, 255}));
     ASSERT_TRUE(writeSolidTestBmp(ground, 40, 8, {0, 255, 0}));
     const std::string smoke = folder.write("smoke.bmp", {'B', 'M', 0});
     const SnapshotPaths paths{sky.c_str(), ground.c_str(), smoke.c_str()};
     RecordingErrorBox errors;
     SnapshotReadAhead readAhead(paths);
     PreparedPictures& pictures = readAhead.pictures();
-    // Levels made for another size than the renderer's are not used: that file is read again.
-    pictures[kGroundTexture].levels.erase(pictures[kGroundTexture].levels.begin());
+    // Levels read ahead are used as they are, with no file to read again; levels made for
+    // another size than the renderer's are not: that file is read again.
+    ASSERT_TRUE(std::filesystem::remove(sky));
+    pictures[kGroundTexture].levels =
+        mipmapLevels(RgbImage{40, 8, std::vector<uint8_t>(960)}, 32, 4);
     World world;
     ASSERT_TRUE(loadSnapshotTextures(world, paths, pictures.data()));
     const auto skyLevels = levelsOf(world.textures[kSkyTexture]);
     const auto groundLevels = levelsOf(world.textures[kGroundTexture]);
     EXPECT_EQ((std::vector<GLint>{skyLevels.first[0], skyLevels.second[0], skyLevels.second[2],
                                   groundLevels.first[0], groundLevels.second[1]}),
-              (std::vector<GLint>{8, 0, 255, 32, 255}));
+              (std::vector<GLint>{16, 0, 255, 32, 255}));
     EXPECT_EQ(std::pair(world.textures[kSmokeTexture], errors.shown),
               std::pair(0u, std::string("[Error: Unknown DIB file format.]")));
 }
