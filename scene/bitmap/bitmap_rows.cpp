@@ -119,19 +119,12 @@ void unpackRowsInPlace(const BitmapLayout& layout, std::vector<uint8_t>& file) {
     const size_t storedStride = static_cast<size_t>(storedRowBytes(layout.width, 24));
     const size_t bitsStart = static_cast<size_t>(layout.bits.data() - file.data());
     uint8_t* const bytes = file.data();
-    // Pixel i moves from bitsStart + row padding + 3i to 3i, never forwards, and each is read
-    // whole before it is written: no pixel overwrites one still to be read.
+    // Pixel i moves from bitsStart + row padding + 3i to 3i, never forwards, and
+    // unpackRgb24Row reads each pixel whole before it writes it: no pixel overwrites one still
+    // to be read.
     for (size_t row = 0; row < height; ++row) {
-        const uint8_t* in = bytes + bitsStart + row * storedStride;
-        uint8_t* out = bytes + row * width * 3;
-        for (size_t x = 0; x < width; ++x, in += 3, out += 3) {
-            const uint8_t blue = in[0];
-            const uint8_t green = in[1];
-            const uint8_t red = in[2];
-            out[0] = red;
-            out[1] = green;
-            out[2] = blue;
-        }
+        unpackRgb24Row({bytes + bitsStart + row * storedStride, width * 3},
+                       {bytes + row * width * 3, width * 3}, width);
     }
     file.resize(width * height * 3);
 }
