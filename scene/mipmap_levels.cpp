@@ -255,8 +255,7 @@ private:
                     whole = _mm_shuffle_epi32(whole, _MM_SHUFFLE(3, 0, 1, 2));
                 }
                 const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(whole, whole), whole);
-                const auto rgba =
-                    (static_cast<uint32_t>(_mm_cvtsi128_si32(bytes)) & ~kOpaque) | kOpaque;
+                const auto rgba = static_cast<uint32_t>(_mm_cvtsi128_si32(bytes)) | kOpaque;
                 std::memcpy(out, &rgba, kLevelPixelBytes);
             }
         }
