@@ -59,9 +59,6 @@ bool SwapInFile(std::string_view replacement, std::string_view target) {
 }
 
 bool SwapInCopy(std::string_view from, std::string_view to) {
-    if (IsReadOnlyFile(to)) {
-        return false;
-    }
     const std::string partial = std::string(to) + ".partial";
     if (CopyFileOver(from, partial) && SwapInFile(partial, to)) {
         return true;
