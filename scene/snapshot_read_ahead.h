@@ -13,8 +13,8 @@
 #include "scene/textures.h"
 
 // A picture read ahead: its size, and the levels its texture will most likely have
-// (mipmap_levels.h). No levels when it could not be read: the scene then reads the file
-// itself and says why.
+// (mipmap_levels.h). No levels when it was not read ahead (preparePicture): the scene then
+// reads the file itself, and says why when it cannot.
 struct PreparedPicture {
     int32_t width = 0;
     int32_t height = 0;
